@@ -1,0 +1,10 @@
+#include "appstate.h"
+
+namespace zorvek {
+
+AppState& appState() {
+    static AppState state;
+    return state;
+}
+
+} // namespace zorvek

@@ -1,0 +1,19 @@
+// Whole text files without windows (used by the command-line solver): UTF-8 or else Windows-1252 on
+// reading, UTF-8 through a temporary file and one rename on writing.
+#pragma once
+#include <string>
+#include <string_view>
+
+namespace zorvek {
+
+// Bytes as UTF-8: unchanged when they are valid UTF-8, else read as Windows-1252 and converted.
+std::string DecodeFileBytes(std::string_view bytes);
+
+// Reads a whole file and decodes it; false with error set when it cannot be opened or read.
+bool ReadWholeTextFile(const std::string& path, std::string& text, std::string& error);
+
+// Writes text to a temporary file beside path and renames it over path, so the old file stays intact
+// when anything fails. false with error set on failure.
+bool WriteWholeTextFile(const std::string& path, std::string_view text, std::string& error);
+
+} // namespace zorvek

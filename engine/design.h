@@ -54,8 +54,17 @@ struct StairPoint {
 };
 
 // Indices into DesignOutcome::texts.
-enum ResultText { kText7Rmin, kText8QLine, kText9Enriching, kText10Exhausting, kText11QPoint,
-                  kText12Pinch, kText13FeedPlate, kText14Plates, kResultTextCount };
+enum ResultText {
+    kText7Rmin,
+    kText8QLine,
+    kText9Enriching,
+    kText10Exhausting,
+    kText11QPoint,
+    kText12Pinch,
+    kText13FeedPlate,
+    kText14Plates,
+    kResultTextCount
+};
 
 struct DesignOutcome {
     Reached reached = Reached::Background;
@@ -68,14 +77,14 @@ struct DesignOutcome {
 
     // Valid when reached == Complete.
     std::array<std::string, kResultTextCount> texts; // Text7 .. Text14
-    double NPT = 0, NF = 0;           // fractional theoretical stages (reboiler counted) and feed stage
+    double NPT = 0, NF = 0; // fractional theoretical stages (reboiler counted) and feed stage
     double Rmin = 0;
-    double mE = 0, bE = 0;            // enriching operating line y = mE x + bE
-    double mS = 0, bS = 0;            // exhausting operating line
-    bool qLineVertical = false;       // q == 1 exactly: the q-line is x = zF
+    double mE = 0, bE = 0;      // enriching operating line y = mE x + bE
+    double mS = 0, bS = 0;      // exhausting operating line
+    bool qLineVertical = false; // q == 1 exactly: the q-line is x = zF
     double qSlope = 0, qIntercept = 0;
-    double xq = 0, yq = 0;            // QPoint
-    double xm = 0, ym = 0;            // PinchPoint
+    double xq = 0, yq = 0;               // QPoint
+    double xm = 0, ym = 0;               // PinchPoint
     std::vector<StairPoint> stairPoints; // stored points 1..count, in order (y below 0 stored as 0)
     std::string StageListing, StageListingMarkup, EquilibriumListing, EquilibriumListingMarkup;
 };

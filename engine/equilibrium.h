@@ -7,8 +7,8 @@
 
 namespace zorvek {
 
-constexpr int kTableSlots = 100;  // slots 0..99 of an x-y table
-constexpr int kDenseSize = 1001;  // dense entries 0..1000, argument step 0.001
+constexpr int kTableSlots = 100; // slots 0..99 of an x-y table
+constexpr int kDenseSize = 1001; // dense entries 0..1000, argument step 0.001
 
 // Measured points x[i], y[i] (mole fractions of A in liquid and vapour); -1 marks an empty coordinate.
 // LastPointIndex is the slot of the last point of the accepted table, -1 while none has been accepted.

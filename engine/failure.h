@@ -28,9 +28,9 @@ class FailureRecord {
         if (first_.number == 0) first_.number = number;
     }
 
-    bool Divide(double& target, double a, double b);  // a / b; 11 for b == 0, 6 overflow, 5 undefined
-    bool Assign(double& target, double value);        // 6 for an infinite value, 5 for NaN
-    bool SquareRoot(double& target, double a);        // 5 for a < 0
+    bool Divide(double& target, double a, double b); // a / b; 11 for b == 0, 6 overflow, 5 undefined
+    bool Assign(double& target, double value);       // 6 for an infinite value, 5 for NaN
+    bool SquareRoot(double& target, double a);       // 5 for a < 0
 
   private:
     ArithmeticFailure first_;

@@ -42,7 +42,7 @@ enum class AcceptanceStatus {
 
 struct TableAcceptance {
     AcceptanceStatus status = AcceptanceStatus::NoTable;
-    std::string message;   // the error message in the interface language when Rejected
+    std::string message;    // the error message in the interface language when Rejected
     EquilibriumTable table; // see AcceptanceStatus
 };
 

@@ -1,0 +1,122 @@
+// The McCabe-Thiele staircase and the listings of its corners and of the equilibrium curve.
+#include "stepping.h"
+
+#include <cmath>
+
+#include "numtext.h"
+
+namespace zorvek {
+
+namespace {
+
+std::string ReplaceAll(const std::string& s, std::string_view from, std::string_view to) {
+    if (from.empty()) return s;
+    std::string out;
+    out.reserve(s.size() + s.size() / 4);
+    size_t pos = 0;
+    for (size_t hit; (hit = s.find(from, pos)) != std::string::npos; pos = hit + from.size()) {
+        out.append(s, pos, hit - pos);
+        out.append(to);
+    }
+    out.append(s, pos, std::string::npos);
+    return out;
+}
+
+// Walks one section of the column on one operating line until x drops below `until`. Returns false
+// when the stage limit stopped it.
+bool StepSection(double m, double b, double until, const EquilibriumModel& model, FailureRecord& failures,
+                 SteppingResult& r, double& x, double& xprev, double& stages) {
+    auto store = [&](double px, double py) {
+        ++r.count;
+        r.x[r.count] = px;
+        r.y[r.count] = py < 0 ? 0 : py;
+    };
+    do {
+        xprev = x;
+        const double y = m * x + b;
+        store(x, y);
+        x = model.EquilibriumX(y, failures, x);
+        stages += 1;
+        store(x, y);
+        if (stages > kStageLimit) return false;
+    } while (x >= until);
+    return true;
+}
+
+} // namespace
+
+void StepStages(const SteppingLines& lines, const EquilibriumModel& model, FailureRecord& failures,
+                SteppingResult& r) {
+    double stages = 0;
+    double x = lines.xD;
+    double xprev = x;
+    r.count = 0;
+    if (!StepSection(lines.mE, lines.bE, lines.xq, model, failures, r, x, xprev, stages)) {
+        r.limitReached = true;
+        return;
+    }
+    double fraction = 0;
+    if (failures.Divide(fraction, xprev - lines.xq, xprev - x)) r.NF = (stages - 1) + fraction;
+    if (x > lines.xB) {
+        if (!StepSection(lines.mS, lines.bS, lines.xB, model, failures, r, x, xprev, stages)) {
+            r.limitReached = true;
+            r.NF = 0;
+            return;
+        }
+    }
+    fraction = 0;
+    if (failures.Divide(fraction, xprev - lines.xB, xprev - x)) r.NPT = (stages - 1) + fraction;
+    const double y = lines.mS * x + lines.bS;
+    ++r.count;
+    r.x[r.count] = x;
+    r.y[r.count] = y < 0 ? 0 : y;
+}
+
+void BuildStageListings(const std::array<double, kStairSlots>& x, const std::array<double, kStairSlots>& y,
+                        int count, std::string_view decimalSymbol, std::string& text, std::string& markup) {
+    text.clear();
+    markup.clear();
+    const int columns = std::min((count + 19) / 20, 4);
+    for (int p = 0; p < columns; ++p) {
+        text += "   x       y      ";
+        markup += "&+I&SP=" + std::to_string(24 * p + 8) + ":x&SP=" + std::to_string(24 * p + 18) + ":y&-I";
+    }
+    text += "\r\n";
+    markup += "&LF";
+    // The rows follow the staircase drawing, which stops at the first point lying exactly on x = 0.
+    for (int i = 1; i <= 19 && i <= count; i += 2) {
+        bool stop = false;
+        for (int j = (i == 1 ? 1 : i - 1); j <= i; ++j) stop = stop || x[j] == 0;
+        if (stop) break;
+        for (int p = 0; p < columns; ++p) {
+            const int k = 20 * p + i;
+            if (x[k] == 0) continue;
+            const std::string xs = FormatFixed4(x[k], decimalSymbol), ys = FormatFixed4(y[k], decimalSymbol);
+            text += xs + "  " + ys + "    ";
+            markup += "&SP=" + std::to_string(24 * p + 5) + ":" + xs + "&SP=" + std::to_string(24 * p + 15) +
+                      ":" + ys;
+        }
+        text += "\r\n";
+        markup += "&LF";
+    }
+    markup = ReplaceAll(markup, decimalSymbol, "&.");
+}
+
+void BuildEquilibriumListings(const EquilibriumModel& model, std::string_view decimalSymbol,
+                              std::string& text, std::string& markup) {
+    text = "   x        y           x        y\r\n";
+    markup = "&+I&SP=8:x &SP=18:y &SP=32:x &SP=42:y &-I &LF";
+    FailureRecord unused; // the listed arguments lie inside the tables and never fail
+    for (int j = 0; j <= 9; ++j) {
+        const double xa = j / 20.0, xb = (j + 10) / 20.0;
+        const std::string a = FormatFixed4(xa, decimalSymbol);
+        const std::string ya = FormatFixed4(model.EquilibriumY(xa, unused), decimalSymbol);
+        const std::string b = FormatFixed4(xb, decimalSymbol);
+        const std::string yb = FormatFixed4(model.EquilibriumY(xb, unused), decimalSymbol);
+        text += a + "   " + ya + "      " + b + "   " + yb + "\r\n";
+        markup += "&SP=5:" + a + "&SP=15:" + ya + "&SP=29:" + b + "&SP=39:" + yb + "&LF";
+    }
+    markup = ReplaceAll(markup, decimalSymbol, "&.");
+}
+
+} // namespace zorvek

@@ -1,0 +1,26 @@
+// Pictures for the documentation, written only when ZORVEK_SHOT_DIR names a folder.
+#include <QDir>
+#include <gtest/gtest.h>
+
+#include "appstate.h"
+#include "frmimprimir.h"
+#include "printerseam.h"
+
+using namespace zorvek;
+
+TEST(PrintShots, DialogInBothLanguages) {
+    const QString folder = qEnvironmentVariable("ZORVEK_SHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "set ZORVEK_SHOT_DIR to write the pictures";
+    const PrinterSeam saved = printerSeam();
+    printerSeam().printerNames = [] { return QStringList{"Office laser", "Colour inkjet"}; };
+    printerSeam().currentPrinter = [] { return QString("Colour inkjet"); };
+    for (const char* language : {"ENG", "ESP"}) {
+        appState().UiLanguage = language;
+        frmImprimir dialog;
+        dialog.show();
+        const QString path = QDir(folder).filePath(QString("print_dialog_%1.png").arg(language).toLower());
+        EXPECT_TRUE(dialog.grab().save(path));
+    }
+    appState().UiLanguage = "ENG";
+    printerSeam() = saved;
+}

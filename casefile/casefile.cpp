@@ -3,6 +3,7 @@
 #include "numtext.h"
 #include "tablecheck.h"
 #include "tabletext.h"
+#include "textfile.h"
 
 namespace zorvek {
 
@@ -41,7 +42,9 @@ std::string CaseFileText(const CaseFieldTexts& fields, CaseModel model, const Eq
     return text;
 }
 
-CaseReadResult ReadCaseText(std::string_view text, std::string_view uiLanguage) {
+CaseReadResult ReadCaseText(std::string_view original, std::string_view uiLanguage) {
+    const std::string normalized = WithCrLfLineEnds(original);
+    const std::string_view text = normalized;
     CaseReadResult result;
     for (const auto& [field, tag] : kCaseReadOrder)
         result.fields[static_cast<int>(field)] = FindTagValue(text, tag);

@@ -26,7 +26,7 @@ TableCheck CheckAndCompleteTable(const EquilibriumTable& table, int last, std::s
     const auto& x = table.x;
     const auto& y = table.y;
     for (int i = 0; i <= last; ++i) {
-        if (x[i] < 0 || x[i] > 1 || y[i] < 0 || y[i] > 1)
+        if (!(x[i] >= 0 && x[i] <= 1 && y[i] >= 0 && y[i] <= 1))
             return Fail(Message(MessageId::TableOutOfRange, uiLanguage));
         if (i < last && !(x[i] < x[i + 1] && y[i] < y[i + 1]))
             return Fail(Message(MessageId::TableNotIncreasing, uiLanguage));

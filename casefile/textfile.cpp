@@ -78,6 +78,21 @@ std::string DecodeFileBytes(std::string_view bytes) {
     return out;
 }
 
+std::string WithCrLfLineEnds(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r' || c == '\n') {
+            out += "\r\n";
+            if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
 bool ReadWholeTextFile(const std::string& path, std::string& text, std::string& error) {
     text.clear();
     std::ifstream in(path, std::ios::binary);

@@ -9,6 +9,10 @@ namespace zorvek {
 // Bytes as UTF-8: unchanged when they are valid UTF-8, else read as Windows-1252 and converted.
 std::string DecodeFileBytes(std::string_view bytes);
 
+// Line ends made CR LF: text written by other programs may end its lines with LF or CR alone, while
+// table rows are read at CR LF.
+std::string WithCrLfLineEnds(std::string_view text);
+
 // Reads a whole file and decodes it; false with error set when it cannot be opened or read.
 bool ReadWholeTextFile(const std::string& path, std::string& text, std::string& error);
 

@@ -222,3 +222,12 @@ TEST(ReadCaseText, FullTableWithoutEndPointsIsRefusedNotTruncated) {
     EXPECT_EQ(fits.status, CaseReadStatus::Accepted);
     EXPECT_EQ(fits.table.LastPointIndex, 99);
 }
+
+TEST(ReadCaseText, LinesEndingInLfAloneReadTheSame) {
+    const std::string crlf = Case("0.1\t0.3\r\n0.5\t0.8\r\n");
+    std::string lf = crlf;
+    for (size_t p; (p = lf.find("\r\n")) != std::string::npos;) lf.erase(p, 1);
+    const CaseReadResult a = ReadCaseText(crlf, "ENG"), b = ReadCaseText(lf, "ENG");
+    EXPECT_EQ(b.status, CaseReadStatus::Accepted);
+    EXPECT_EQ(b.table, a.table);
+}

@@ -1,2 +1,358 @@
-// Placeholder until the command-line solver is written.
-int main() { return 0; }
+// zorvek-cli: the design engine from the command line, without a display. Solves one case given as the
+// texts of the entry fields (optionally in the table model, from the table block of a file) and prints
+// the results for a person or as one JSON object. Exit status: 0 solved, 1 rejected, 2 usage or file
+// error (one line on stderr).
+#include <algorithm>
+#include <charconv>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "design.h"
+#include "equilibrium.h"
+#include "messages.h"
+#include "tabletext.h"
+
+using namespace zorvek;
+
+namespace {
+
+constexpr int kExitSolved = 0;
+constexpr int kExitRejected = 1;
+constexpr int kExitUsage = 2;
+
+// What the command line asks for.
+struct CliRequest {
+    CaseTexts fields;
+    std::string tablePath;
+    std::string lang = "ENG";
+    std::string decimal = ".";
+    bool json = false;
+};
+
+// One command-line option: its name, whether a value follows, and how it changes the request. apply
+// returns an error text for a value it does not accept.
+struct OptionSpec {
+    std::string_view name;
+    bool takesValue;
+    std::function<std::optional<std::string>(CliRequest&, const std::string&)> apply;
+    std::string_view help;
+};
+
+std::optional<std::string> SetText(std::string& target, const std::string& value) {
+    target = value;
+    return std::nullopt;
+}
+
+const std::vector<OptionSpec>& Options() {
+    static const std::vector<OptionSpec> options = {
+        {"--alpha", true, [](CliRequest& r, const std::string& v) { return SetText(r.fields.alpha, v); },
+         "T"},
+        {"--q", true, [](CliRequest& r, const std::string& v) { return SetText(r.fields.q, v); }, "T"},
+        {"--zf", true, [](CliRequest& r, const std::string& v) { return SetText(r.fields.zF, v); }, "T"},
+        {"--xd", true, [](CliRequest& r, const std::string& v) { return SetText(r.fields.xD, v); }, "T"},
+        {"--xb", true, [](CliRequest& r, const std::string& v) { return SetText(r.fields.xB, v); }, "T"},
+        {"--r", true, [](CliRequest& r, const std::string& v) { return SetText(r.fields.R, v); }, "T"},
+        {"--e", true, [](CliRequest& r, const std::string& v) { return SetText(r.fields.E, v); }, "T"},
+        {"--table", true, [](CliRequest& r, const std::string& v) { return SetText(r.tablePath, v); },
+         "FILE"},
+        {"--lang", true,
+         [](CliRequest& r, const std::string& v) -> std::optional<std::string> {
+             if (v != "ESP" && v != "ENG") return "--lang takes ESP or ENG";
+             r.lang = v;
+             return std::nullopt;
+         },
+         "ESP|ENG"},
+        {"--decimal", true,
+         [](CliRequest& r, const std::string& v) -> std::optional<std::string> {
+             if (v != "," && v != ".") return "--decimal takes , or .";
+             r.decimal = v;
+             return std::nullopt;
+         },
+         ",|."},
+        {"--json", false,
+         [](CliRequest& r, const std::string&) -> std::optional<std::string> {
+             r.json = true;
+             return std::nullopt;
+         },
+         ""},
+    };
+    return options;
+}
+
+std::string UsageLine() {
+    std::string usage = "usage: zorvek-cli";
+    for (const OptionSpec& o : Options()) {
+        usage += " [";
+        usage += o.name;
+        if (o.takesValue) usage += " " + std::string(o.help);
+        usage += "]";
+    }
+    return usage;
+}
+
+// Parses argv into the request; an error text on failure.
+std::optional<std::string> ParseArguments(int argc, char** argv, CliRequest& request) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const OptionSpec* spec = nullptr;
+        for (const OptionSpec& o : Options())
+            if (arg == o.name) spec = &o;
+        if (spec == nullptr) return "unknown option " + arg;
+        std::string value;
+        if (spec->takesValue) {
+            if (i + 1 >= argc) return arg + " needs a value";
+            value = argv[++i];
+        }
+        if (auto error = spec->apply(request, value)) return error;
+    }
+    return std::nullopt;
+}
+
+bool IsValidUtf8(std::string_view s) {
+    size_t i = 0;
+    while (i < s.size()) {
+        const unsigned char c = static_cast<unsigned char>(s[i]);
+        int extra = 0;
+        unsigned min = 0;
+        if (c < 0x80) {
+            ++i;
+            continue;
+        } else if ((c & 0xE0) == 0xC0) {
+            extra = 1, min = 0x80;
+        } else if ((c & 0xF0) == 0xE0) {
+            extra = 2, min = 0x800;
+        } else if ((c & 0xF8) == 0xF0) {
+            extra = 3, min = 0x10000;
+        } else {
+            return false;
+        }
+        if (i + static_cast<size_t>(extra) >= s.size()) return false;
+        unsigned code = c & (0x3F >> extra);
+        for (int k = 1; k <= extra; ++k) {
+            const unsigned char cc = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
+            if ((cc & 0xC0) != 0x80) return false;
+            code = (code << 6) | (cc & 0x3F);
+        }
+        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
+        i += static_cast<size_t>(extra) + 1;
+    }
+    return true;
+}
+
+void AppendUtf8(std::string& out, unsigned code) {
+    if (code < 0x80) {
+        out.push_back(static_cast<char>(code));
+    } else if (code < 0x800) {
+        out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    } else {
+        out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+    }
+}
+
+// Files written on other systems may be Windows-1252; only component names are affected.
+std::string DecodeBytes(std::string_view bytes) {
+    if (IsValidUtf8(bytes)) return std::string(bytes);
+    static const unsigned k80to9F[32] = {0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                         0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x8D,   0x017D, 0x8F,
+                                         0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                         0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    for (char ch : bytes) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        AppendUtf8(out, c >= 0x80 && c <= 0x9F ? k80to9F[c - 0x80] : c);
+    }
+    return out;
+}
+
+// Table rows are read at CR LF; files from other programs may end lines with LF or CR alone.
+std::string WithCrLf(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '\r') {
+            out += "\r\n";
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        } else if (c == '\n') {
+            out += "\r\n";
+        } else {
+            out.push_back(c);
+        }
+    }
+    return out;
+}
+
+// The result of running a request: the exit status, the outcome when a case was solved or rejected,
+// and the one-line error of a usage or file problem.
+struct CliResult {
+    int exitCode = kExitUsage;
+    DesignOutcome outcome;
+    std::string fileError;
+};
+
+// Reads the first table block of a table or case file, checks and completes it, and builds the dense
+// tables. Returns the error line on failure.
+std::optional<std::string> LoadTable(const std::string& path, const std::string& lang, DenseTables& dense) {
+    const std::string unreadable =
+        InLanguage(lang, "ERROR: No se pudo leer el archivo:", "ERROR: Unable to read the file:") + " " +
+        path;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return unreadable;
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return unreadable;
+    const std::string text = WithCrLf(DecodeBytes(bytes));
+    const std::optional<std::string_view> block = FindTableBlock(text);
+    if (!block) return Message(MessageId::InvalidFormat, lang) + " " + path;
+    EquilibriumTable working;
+    const std::vector<TableRow> rows = ReadTableRows(*block, false);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        working.x[i] = rows[i].x;
+        working.y[i] = rows[i].y;
+    }
+    const TableAcceptance accepted = AcceptTable(working, lang);
+    if (accepted.status == AcceptanceStatus::NoTable) return Message(MessageId::TableNothingToAccept, lang);
+    if (accepted.status == AcceptanceStatus::Rejected) return accepted.message;
+    FailureRecord failures;
+    if (!CrearSuperTABLA_ELV(accepted.table, dense, failures)) return FailureMessage(failures.First(), lang);
+    return std::nullopt;
+}
+
+// The solving step: loads the table when one is asked for, then solves the case.
+CliResult SolveRequest(const CliRequest& request) {
+    CliResult result;
+    static DenseTables dense; // large: keep it off the stack
+    CalcSettings settings;
+    settings.DecimalSymbol = request.decimal;
+    settings.UiLanguage = request.lang;
+    if (!request.tablePath.empty()) {
+        if (auto error = LoadTable(request.tablePath, request.lang, dense)) {
+            result.fileError = *error;
+            return result;
+        }
+        settings.TableMode = true;
+        settings.dense = &dense;
+    }
+    result.outcome = Calcular(request.fields, settings);
+    result.exitCode = result.outcome.reached == Reached::Complete ? kExitSolved : kExitRejected;
+    return result;
+}
+
+std::string JsonString(std::string_view s) {
+    std::string out = "\"";
+    for (char ch : s) {
+        const unsigned char c = static_cast<unsigned char>(ch);
+        switch (c) {
+        case '"':
+            out += "\\\"";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            if (c < 0x20) {
+                char buf[8];
+                std::snprintf(buf, sizeof buf, "\\u%04x", c);
+                out += buf;
+            } else {
+                out.push_back(ch);
+            }
+        }
+    }
+    return out + "\"";
+}
+
+// 17 significant digits: every double reads back to itself.
+std::string JsonNumber(double v) {
+    char buf[40];
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 17);
+    return std::string(buf, res.ptr);
+}
+
+std::string JsonOutcome(const DesignOutcome& o) {
+    std::string out;
+    auto put = [&out](const auto&... parts) { (out.append(parts), ...); };
+    const bool ok = o.reached == Reached::Complete;
+    put("{\"ok\": ", ok ? "true" : "false", ", \"error\": ", JsonString(o.error));
+    if (ok) {
+        static const char* const keys[kResultTextCount] = {"Rmin",           "qLine",  "enrichingLine",
+                                                           "exhaustingLine", "qPoint", "pinchPoint",
+                                                           "feedPlate",      "plates"};
+        put(", \"texts\": {");
+        for (int i = 0; i < kResultTextCount; ++i)
+            put(i ? ", " : "", JsonString(keys[i]), ": ", JsonString(o.texts[i]));
+        put("}, \"NPT\": ", JsonNumber(o.NPT), ", \"NF\": ", JsonNumber(o.NF));
+        put(", \"MinRefluxSlope\": ", JsonNumber(o.MinRefluxSlope), ", \"stairPoints\": [");
+        for (size_t i = 0; i < o.stairPoints.size(); ++i)
+            put(i ? ", " : "", "[", JsonNumber(o.stairPoints[i].x), ", ", JsonNumber(o.stairPoints[i].y),
+                "]");
+        put("], \"stageListing\": ", JsonString(o.StageListing));
+        put(", \"stageListingMarkup\": ", JsonString(o.StageListingMarkup));
+        put(", \"equilibriumListing\": ", JsonString(o.EquilibriumListing));
+        put(", \"equilibriumListingMarkup\": ", JsonString(o.EquilibriumListingMarkup));
+    }
+    put("}\n");
+    return out;
+}
+
+std::string HumanOutcome(const DesignOutcome& o, const std::string& lang) {
+    if (o.reached != Reached::Complete) return o.error + "\n";
+    struct Label {
+        const char* spanish;
+        const char* english;
+    };
+    static const Label labels[kResultTextCount] = {
+        {"Relación de reflujo mínima", "Minimum reflux ratio"},
+        {"Recta q", "q-line"},
+        {"Recta operativa de enriquecimiento", "Enriching operating line"},
+        {"Recta operativa de agotamiento", "Exhausting operating line"},
+        {"Punto q", "q-point"},
+        {"Punto de contacto", "Pinch point"},
+        {"Plato de alimentación", "Feed plate"},
+        {"Número de platos", "Number of plates"},
+    };
+    std::string out;
+    for (int i = 0; i < kResultTextCount; ++i)
+        out += InLanguage(lang, labels[i].spanish, labels[i].english) + ": " + o.texts[i] + "\n";
+    out += "\n" + InLanguage(lang, "Escalones", "Stages") + ":\n" + o.StageListing;
+    out += "\n" + InLanguage(lang, "Curva de equilibrio", "Equilibrium curve") + ":\n" + o.EquilibriumListing;
+    std::erase(out, '\r'); // the listings keep CR LF for the reports; a terminal wants LF
+    return out;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    CliRequest request;
+    if (auto error = ParseArguments(argc, argv, request)) {
+        std::cerr << "zorvek-cli: " << *error << " (" << UsageLine() << ")\n";
+        return kExitUsage;
+    }
+    const CliResult result = SolveRequest(request);
+    if (result.exitCode == kExitUsage) {
+        std::cerr << result.fileError << "\n";
+        return kExitUsage;
+    }
+    std::cout << (request.json ? JsonOutcome(result.outcome) : HumanOutcome(result.outcome, request.lang));
+    return result.exitCode;
+}

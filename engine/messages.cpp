@@ -58,6 +58,8 @@ constexpr std::array kMessages{
     Texts{MessageId::TableNoRoomForEnds,
           "ERROR: No queda espacio en la tabla para añadir los puntos (0, 0) y (1, 1)",
           "ERROR: No room left in the table to add the points (0, 0) and (1, 1)"},
+    Texts{MessageId::TableNothingToAccept, "ERROR: No hay ninguna tabla que aceptar",
+          "ERROR: There is no table to accept"},
     Texts{MessageId::InvalidFormat, "ERROR: Formato no válido:", "ERROR: Invalid format:"},
 };
 

@@ -1,0 +1,231 @@
+// The drawing steps of the diagram, in the order Calcular reaches them.
+#include <cmath>
+
+#include "mccabediagram.h"
+
+namespace zorvek {
+
+namespace {
+
+// A width in millimetres as whole printer pixels (ties to even); never thinner than one pixel.
+double PageWidth(const DiagramCanvas& canvas, double mm) {
+    const double w = std::nearbyint(mm / 25.4 * canvas.Resolution());
+    return w > 0 ? w : 1;
+}
+
+void Text(DiagramCanvas& canvas, double x, double y, const QString& text) {
+    canvas.SetTextPosition(x, y);
+    canvas.PrintText(text);
+}
+
+// A legend entry: sample line in the line's colour and the text beside it.
+void Legend(DiagramCanvas& canvas, const PlotBox& box, double fractionUp, const QColor& colour,
+            const QString& text) {
+    const double lx = box.e + 0.405 * box.f;
+    const double ly = box.h - fractionUp * box.K;
+    if (canvas.IsPage()) {
+        canvas.Line(lx - 2, ly, lx - 17, ly, colour);
+        Text(canvas, lx, ly - 2, text);
+    } else {
+        canvas.Line(lx - 7, ly, lx - 7 - 3 * box.e, ly, colour);
+        Text(canvas, lx, ly - 9, text);
+    }
+}
+
+QString Pick(const DiagramOptions& options, const char* esp, const char* eng) {
+    if (options.UiLanguage == "ESP") return QString::fromUtf8(esp);
+    if (options.UiLanguage == "ENG") return QString::fromUtf8(eng);
+    return {};
+}
+
+} // namespace
+
+void DrawBackground(DiagramCanvas& canvas, const DiagramOptions& options) {
+    const PlotBox box = PlotBoxOf(canvas);
+    const bool page = canvas.IsPage();
+    const QColor grid = ColourOf(DiagramColour::Grid, canvas, options);
+    if (page) {
+        canvas.SetFont("Arial", 9, false);
+        canvas.SetDrawWidth(PageWidth(canvas, 0.09));
+    } else {
+        canvas.SetDrawWidth(1);
+    }
+    for (int k = 0; k <= 10; ++k) { // vertical grid and x ticks
+        const double x = box.e + k * box.f / 10.01;
+        if (k > 0 && k < 10) {
+            if (page) {
+                for (int n = 0; box.h - n * 1.4 >= box.h - box.K + 1.4; ++n) {
+                    const double yd = box.h - n * 1.4;
+                    canvas.Line(x, yd, x, yd - 0.7, grid);
+                }
+            } else {
+                canvas.Line(x, box.h, x, box.h - box.K, grid);
+            }
+        }
+        const QString label = TickLabel(k, options.DecimalSymbol);
+        if (page) {
+            Text(canvas, x - canvas.TextWidth(label) / 2, box.h + 1, label);
+        } else {
+            Text(canvas, x - 2.5 * label.size(), box.h + 3, label);
+        }
+    }
+    for (int k = 0; k <= 10; ++k) { // horizontal grid and y ticks
+        const double y = box.h - k * box.K / 10.01;
+        if (k > 0 && k < 10) {
+            if (page) {
+                for (int n = 0; box.e + n * 1.4 <= box.e + box.f - 1.4; ++n) {
+                    const double xd = box.e + n * 1.4;
+                    canvas.Line(xd, y, xd + 0.7, y, grid);
+                }
+            } else {
+                canvas.Line(box.e, y, box.e + box.f, y, grid);
+            }
+        }
+        const QString label = TickLabel(k, options.DecimalSymbol);
+        if (page) {
+            Text(canvas, box.e - 1.5 - canvas.TextWidth(label), y - 2, label);
+        } else {
+            Text(canvas, box.e - 5 - 5 * label.size(), y - 7, label);
+        }
+    }
+    if (page) canvas.SetDrawWidth(PageWidth(canvas, 0.4));
+    canvas.Line(box.e, box.h, box.e + box.f, box.h);
+    canvas.Line(box.e, box.h, box.e, box.h - box.K);
+    canvas.Line(box.e + box.f, box.h, box.e + box.f, box.h - box.K);
+    canvas.Line(box.e, box.h - box.K, box.e + box.f, box.h - box.K);
+    if (!page) canvas.SetDrawWidth(2);
+    canvas.Line(box.e, box.h, box.e + box.f, box.h - box.K,
+                ColourOf(DiagramColour::Diagonal, canvas, options));
+}
+
+void DrawStreamPoints(DiagramCanvas& canvas, const DesignInputs& inputs, const DiagramOptions& options) {
+    struct Stream {
+        double v;
+        int marker;
+        const char* label;
+        DiagramColour disc;
+    };
+    const Stream streams[] = {{inputs.xB, 0, "(Xb, Yb)", DiagramColour::BottomsDisc},
+                              {inputs.zF, 3, "(Zf, Zf)", DiagramColour::FeedDisc},
+                              {inputs.xD, 2, "(Xd, Yd)", DiagramColour::DistillateDisc}};
+    const PlotBox box = PlotBoxOf(canvas);
+    for (const Stream& s : streams) {
+        if (!(s.v >= 0 && s.v <= 1)) continue;
+        const QPointF p = box.Map(s.v, s.v);
+        const QColor colour = ColourOf(s.disc, canvas, options);
+        switch (canvas.Identity()) {
+        case CanvasIdentity::Picture1:
+            if (options.placeMarker) options.placeMarker(s.marker, p.x(), p.y());
+            Text(canvas, p.x() + 4, p.y() + 4, s.label);
+            break;
+        case CanvasIdentity::Picture4:
+            canvas.FilledCircle(p.x(), p.y(), 5, colour);
+            Text(canvas, p.x() + 4, p.y() + 4, s.label);
+            break;
+        case CanvasIdentity::Page:
+            Text(canvas, p.x() + 1, p.y() + 1, s.label);
+            canvas.FilledCircle(p.x(), p.y(), 1, colour);
+            break;
+        }
+    }
+}
+
+void DrawEquilibriumCurve(DiagramCanvas& canvas, const EquilibriumModel& model,
+                          const DiagramOptions& options) {
+    const PlotBox box = PlotBoxOf(canvas);
+    const QColor colour = ColourOf(DiagramColour::Curve, canvas, options);
+    QPointF from = box.Map(0, 0);
+    // x grows by sums of 0.01, as the table lookups of the curve expect.
+    for (double x = 0.02; x <= 1.0001; x += 0.01) {
+        FailureRecord failures;
+        const double y = model.EquilibriumY(x, failures);
+        if (failures.Failed()) continue; // a point that cannot be computed is skipped
+        const QPointF to = box.Map(x, y);
+        canvas.Line(from.x(), from.y(), to.x(), to.y(), colour);
+        from = to;
+    }
+}
+
+void DrawOperatingLines(DiagramCanvas& canvas, const DesignOutcome& o, const DiagramOptions& options) {
+    const PlotBox box = PlotBoxOf(canvas);
+    const bool page = canvas.IsPage();
+    if (!page) canvas.SetDrawWidth(2);
+    const DesignInputs& in = o.inputs;
+    const QPointF q = box.Map(o.xq, o.yq);
+
+    const QColor enriching = ColourOf(DiagramColour::Enriching, canvas, options);
+    const QPointF d = box.Map(in.xD, in.xD);
+    canvas.Line(d.x(), d.y(), q.x(), q.y(), enriching);
+    Legend(canvas, box, 0.18, enriching,
+           Pick(options, "Recta operativa de enriquecimiento", "Enriching operating line"));
+
+    const QColor exhausting = ColourOf(DiagramColour::Exhausting, canvas, options);
+    const QPointF b = box.Map(in.xB, in.xB);
+    canvas.Line(b.x(), b.y(), q.x(), q.y(), exhausting);
+    Legend(canvas, box, 0.15, exhausting,
+           Pick(options, "Recta operativa de agotamiento", "Exhausting operating line"));
+
+    const QColor qline = ColourOf(DiagramColour::QLine, canvas, options);
+    const QPointF f = box.Map(in.zF, in.zF);
+    const QPointF m = box.Map(o.xm, o.ym);
+    canvas.Line(f.x(), f.y(), m.x(), m.y(), qline);
+    Legend(canvas, box, 0.12, qline,
+           Pick(options, "Recta q. Estado térmico de la alimentación", "q-Line. Thermal state of feed"));
+
+    if (canvas.Identity() == CanvasIdentity::Picture1 && options.placeMarker) {
+        options.placeMarker(1, q.x(), q.y());
+    } else if (canvas.Identity() == CanvasIdentity::Picture4) {
+        canvas.FilledCircle(q.x(), q.y(), 5, ColourOf(DiagramColour::QPointDisc, canvas, options));
+    }
+    // The label keeps clear of the q-line, whose direction follows q.
+    double dx = 6, dy = 6, pdx = 1, pdy = 1;
+    if (in.q > 0.1 && in.q <= 0.4) {
+        dx = -10, dy = 10, pdx = -2, pdy = 2;
+    } else if (in.q > 0.4 && in.q < 0.8) {
+        dx = 10, dy = -6, pdx = 2, pdy = -1;
+    }
+    if (page) {
+        Text(canvas, q.x() + pdx, q.y() + pdy, "(Xq, Yq)");
+        canvas.FilledCircle(q.x(), q.y(), 1, ColourOf(DiagramColour::QPointDisc, canvas, options));
+    } else {
+        Text(canvas, q.x() + dx, q.y() + dy, "(Xq, Yq)");
+    }
+}
+
+void DrawStaircase(DiagramCanvas& canvas, const DesignOutcome& o, const DiagramOptions& options) {
+    if (o.stairPoints.empty()) return;
+    const PlotBox box = PlotBoxOf(canvas);
+    const QColor colour = ColourOf(DiagramColour::Staircase, canvas, options);
+    const double gap = canvas.IsPage() ? 0.5 : 2;
+    QPointF current = box.Map(o.stairPoints[0].x, o.stairPoints[0].y);
+    for (size_t n = 0; n < o.stairPoints.size(); ++n) {
+        const StairPoint& s = o.stairPoints[n];
+        if (s.x == 0) break;
+        const QPointF p = box.Map(s.x, s.y);
+        canvas.Line(current.x(), current.y(), p.x(), p.y(), colour);
+        current = p;
+        const size_t i = n + 1; // points are numbered from 1; an even one ends a stage
+        if (i % 2 == 0) {
+            const QString stage = QString::number(i / 2);
+            Text(canvas, p.x() - canvas.TextWidth(stage) - gap, p.y() - canvas.TextHeight(stage) - gap,
+                 stage);
+        }
+    }
+}
+
+void DrawAxisTitles(DiagramCanvas& canvas, const DiagramOptions& options) {
+    if (canvas.IsPage()) {
+        canvas.SetFont("Arial", 10, false);
+        const QString y = options.AxisTitleY.left(110);
+        const QString x = options.AxisTitleX.left(110);
+        Text(canvas, 14, 13, y);
+        Text(canvas, 185 - canvas.TextWidth(x), 184, x);
+        return;
+    }
+    const double e = 25;
+    Text(canvas, 39, 31, options.AxisTitleY);
+    Text(canvas, canvas.Width() - canvas.TextWidth(options.AxisTitleX) - 1.5 * e,
+         canvas.Height() - canvas.TextHeight(options.AxisTitleX) - 1.5 * e, options.AxisTitleX);
+}
+
+} // namespace zorvek

@@ -1,0 +1,238 @@
+// FormMain, the main window: the entry panel with its sliders, the result fields, the error line and the
+// McCabe-Thiele diagram, plus the menus. One class, its member functions split by concern:
+//   formmain.cpp          construction, controls, menus, event routing, closeEvent
+//   formmain_layout.cpp   ColocarControles, Form_Resize, the push buttons' rest positions
+//   formmain_entry.cpp    entry-field handling (keys, focus, change), model switch, Borrar, axis titles
+//   formmain_cursors.cpp  ReajustarCursores and the thermal-state caption
+//   formmain_calcular.cpp Calcular: engine call, result fields, drawing, point markers
+//   formmain_captions.cpp AjustaIDIOMA_GUI, the caption table of both languages
+//   formmain_drag.cpp     slider and point-marker drags            (drag helper)
+//   formmain_pointer.cpp  read-out, curve drag, diagram clicks     (drag helper)
+//   formmain_files.cpp    open, save, save as, exit prompt         (case-file helper)
+//   formmain_table.cpp    EditarTABLA_ELV, CrearSuperTABLA_ELV     (table-editor helper)
+//   formmain_report.cpp   CrearINFORME_HTFC                        (reports helper)
+//   formmain_print.cpp    print and PDF export                     (printing helper)
+//   formmain_language.cpp language and separator menus, load/unload, help (shell helper)
+//   formmain_pending.cpp  empty bodies of commands not written yet; each helper moves its own out
+#pragma once
+
+#include <QImage>
+#include <QMainWindow>
+#include <QPoint>
+#include <QString>
+#include <array>
+
+#include "design.h"
+#include "equilibrium.h"
+
+class QAction;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QRadioButton;
+class QTimer;
+class QWidget;
+
+namespace zorvek {
+
+class DiagramCanvas;
+class DiagramView;
+struct DiagramOptions;
+
+// The caption naming the feed's thermal state from q, in the current language.
+QString ThermalStateCaption(double q);
+
+class FormMain : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // Which picture Calcular draws on: the screen diagram or the 700 x 700 report image.
+    enum class Canvas { Picture1, Picture4 };
+
+    explicit FormMain(QWidget* parent = nullptr);
+    ~FormMain() override;
+
+    // ---- entry fields (numeric inputs), result fields (read-only, light yellow), names ----
+    QLineEdit* Text1 = nullptr;  // alpha
+    QLineEdit* Text2 = nullptr;  // q
+    QLineEdit* Text3 = nullptr;  // zF
+    QLineEdit* Text4 = nullptr;  // xD
+    QLineEdit* Text5 = nullptr;  // xB
+    QLineEdit* Text6 = nullptr;  // R
+    QLineEdit* Text7 = nullptr;  // Rmin (result)
+    QLineEdit* Text8 = nullptr;  // q-line equation (result)
+    QLineEdit* Text9 = nullptr;  // enriching line (result)
+    QLineEdit* Text10 = nullptr; // exhausting line (result)
+    QLineEdit* Text11 = nullptr; // q-point (result)
+    QLineEdit* Text12 = nullptr; // pinch point (result)
+    QLineEdit* Text13 = nullptr; // feed plate (result)
+    QLineEdit* Text14 = nullptr; // number of plates (result)
+    QLineEdit* Text15 = nullptr; // E
+    QLineEdit* Text16 = nullptr; // name of component A
+    QLineEdit* Text17 = nullptr; // name of component B
+    // Text1 .. Text17 by number (index 0 unused), for code that walks the fields in order.
+    std::array<QLineEdit*, 18> TextFields{};
+
+    QLabel* LblERROR = nullptr; // error line across the top of the diagram
+    QLabel* LblCOOR = nullptr;  // pointer read-out over the diagram's upper left part
+    QRadioButton* OptVOL = nullptr;
+    QRadioButton* OptTAB = nullptr;
+
+    DiagramView* Picture1 = nullptr; // the diagram
+    QWidget* Picture2 = nullptr;     // the panel
+    QFrame* Shape2 = nullptr;        // frame around panel and buttons
+
+    // Push buttons: face Image1(i) with caption LabelB(i) over it. 0 Calcular, 1 Borrar, 2 Ver informe,
+    // 3 Editar tabla...
+    std::array<QLabel*, 4> Image1{};
+    std::array<QLabel*, 4> LabelB{};
+    std::array<int, 4> RestLeft{18, 181, 344, 14};
+    std::array<int, 4> RestTop{492, 492, 492, 98};
+
+    // Point markers over Picture1: 0 bottoms, 1 q-point, 2 distillate, 3 feed.
+    std::array<QLabel*, 4> Label2{};
+    // Sliders: cursor Image2(i) on track Line1(i); 0 alpha, 1 q, 2 zF, 3 xD, 4 R, 5 E, 6 xB.
+    std::array<QLabel*, 7> Image2{};
+    std::array<QFrame*, 7> Line1{};
+    std::array<int, 7> TrackX1{}; // left end of each track, panel pixels
+    std::array<int, 7> TrackX2{}; // right end
+    std::array<int, 7> TrackY{};  // row of each track line
+
+    // Static captions by index: 27/28 names, 29 model, 0 alpha group, 30 table group, 12 "Alpha =",
+    // 1 q group, 15 thermal state, 2 zF, 3 xD, 4 xB, 5 R, 19 Rmin, 14 E, 17 feed plate, 13 plates,
+    // 24 "NPT =", 6 "Zf =", 7 "Xd =", 8 "Xb =", 9 "R = L/D =", 10 "Rmin =", 11 "NF =", 16 "E =",
+    // 20..23 and 25 the captions of Text8..Text12.
+    std::array<QLabel*, 33> Label1{};
+    std::array<QFrame*, 13> Shape1{};
+
+    QTimer* Timer1 = nullptr; // 100 ms: LblERROR visible exactly while it has text
+    QTimer* Timer2 = nullptr; // 600 ms: clears the curve-hover flag
+
+    // ---- menus ----
+    QMenu* mnu_Archivo = nullptr;
+    QMenu* mnu_OPCIONES = nullptr;
+    QMenu* mnu_IDIOMA = nullptr;
+    QMenu* mnu_Decimal_SEP = nullptr;
+    QMenu* mnu_Ayuda = nullptr;
+    QAction* mnu_Archivo_OPEN = nullptr;
+    QAction* mnu_Archivo_SAVE = nullptr;
+    QAction* mnu_Archivo_SAVEAS = nullptr;
+    QAction* mnu_Archivo_CALC = nullptr;
+    QAction* mnu_Archivo_PRINT = nullptr;
+    QAction* mnu_Archivo_PDF = nullptr;
+    QAction* mnu_Archivo_Salir = nullptr;
+    QAction* mnu_IDIOMA_ESP = nullptr;
+    QAction* mnu_IDIOMA_ENG = nullptr;
+    QAction* mnu_Decimal_SEP_COM = nullptr;
+    QAction* mnu_Decimal_SEP_DOT = nullptr;
+    QAction* mnu_Ayuda_Manual = nullptr;
+    QAction* mnu_Ayuda_WEB = nullptr;
+    QAction* mnu_Ayuda_Acerca = nullptr;
+
+    // ---- case state ----
+    EquilibriumTable TablaELV; // the accepted x-y table (LastPointIndex -1 while none)
+    DenseTables Dense;         // its dense forms, built by CrearSuperTABLA_ELV
+    bool TableMode = false;    // equilibrium model in use: true = table, false = alpha
+    QString DocumentName;      // full path of the case file, empty while unsaved
+    bool Modified = false;     // the case differs from its file
+    QString AxisTitleX, AxisTitleY;
+
+    // ---- DesignResults, left by the last successful Calcular ----
+    DesignOutcome LastOutcome; // the outcome of the last Calcular, successful or not
+    double NPT = 0, NF = 0, MinRefluxSlope = 0;
+    QString StageListing, StageListingMarkup, EquilibriumListing, EquilibriumListingMarkup;
+    QImage Picture4; // the report image, 700 x 700, drawn by Calcular(Canvas::Picture4)
+
+    // The printed page canvas: the print command sets it, calls Calcular(Canvas::Picture1, true) and
+    // resets it. While it is null, a printing call draws nowhere but on the screen.
+    DiagramCanvas* PrintCanvas = nullptr;
+
+    // ---- drag state (formmain_drag.cpp, formmain_pointer.cpp) ----
+    bool DragFlag = false; // a slider cursor or point marker is being dragged
+    double GrabX = 0, GrabY = 0;
+    bool CurveDrag = false;  // the alpha curve is being dragged
+    bool CurveHover = false; // the pointer was last seen on the table curve
+
+    // ---- commands ----
+    void Calcular(Canvas pic = Canvas::Picture1, bool impri = false);
+    void Borrar();
+    void ReajustarCursores();
+    void ColocarControles();
+    void Form_Resize();
+    void AjustaIDIOMA_GUI();
+    void Timer1_Timer();
+    void OptVOL_Click();
+    void OptTAB_Click();
+    void Text16_Change(); // axis titles, recompute, modified
+    void SetAxisTitles(); // AxisTitleX/Y from the name of A in the current language
+    void ShowButtonPressed(int i, bool pressed);
+    void ButtonClick(int i);
+    void ReadCaseTexts(CaseTexts& texts) const; // the seven entry texts as typed
+    // Writes a field as the program does; the field's change handling runs when the text changes.
+    static void SetFieldText(QLineEdit* field, const QString& text);
+
+    // Case files (formmain_files.cpp)
+    void mnu_Archivo_OPEN_Click();
+    void mnu_Archivo_SAVE_Click();
+    void mnu_Archivo_SAVEAS_Click();
+    void mnu_Archivo_Salir_Click();
+    bool Form_QueryUnload(); // true: the window may close
+    bool Save(const QString& path);
+    bool Save_As();
+    void Abrir(const QString& path);
+    // Table editor (formmain_table.cpp)
+    void EditarTABLA_ELV();
+    void CrearSuperTABLA_ELV();
+    // Reports (formmain_report.cpp)
+    void CrearINFORME_HTFC();
+    // Printing (formmain_print.cpp)
+    void mnu_Archivo_PRINT_Click();
+    void mnu_Archivo_PDF_Click();
+    // Shell (formmain_language.cpp)
+    void mnu_IDIOMA_ESP_Click();
+    void mnu_IDIOMA_ENG_Click();
+    void mnu_Decimal_SEP_COM_Click();
+    void mnu_Decimal_SEP_DOT_Click();
+    void Form_Load();
+    void Form_Unload();
+    void mnu_Ayuda_Manual_Click();
+    void mnu_Ayuda_WEB_Click();
+    void mnu_Ayuda_Acerca_Click();
+
+    // Mouse on sliders, markers and the diagram (drag helper). Positions: global (screen) for the
+    // slider and marker drags, Picture1 / Picture2 coordinates for the diagram and panel.
+    void Image2_MouseDown(int i, QPoint globalPos);
+    void Image2_MouseMove(int i, QPoint globalPos);
+    void Image2_MouseUp(int i);
+    void Label2_MouseDown(int k, QPoint globalPos);
+    void Label2_MouseMove(int k, QPoint globalPos);
+    void Label2_MouseUp(int k);
+    void Picture1_MouseDown(QPoint pos);
+    void Picture1_MouseMove(QPoint pos);
+    void Picture1_MouseUp(QPoint pos);
+    void Picture1_DblClick(QPoint pos);
+    void Picture2_MouseMove(QPoint pos);
+    void Timer2_Timer();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    void CreateControls();
+    void CreateMenus();
+    void CreatePanelControls();
+    void CreateButtons();
+    void ConnectEntryFields();
+    bool EntryFieldEvent(QLineEdit* field, QEvent* event);
+    void DisablePendingCommands(); // formmain_pending.cpp: entries whose command is not written yet
+    DiagramOptions DrawingOptions(bool onPicture1);
+    void PlaceMarker(int k, double X, double Y);
+    void PostResults(const DesignOutcome& outcome);
+    bool layoutRunning_ = false;
+};
+
+} // namespace zorvek

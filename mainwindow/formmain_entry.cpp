@@ -1,0 +1,146 @@
+// FormMain entry panel: keys, focus and change handling of the fields, the model choice, the push
+// buttons' actions, the axis titles from the name of A, and Borrar.
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "appstate.h"
+#include "diagramview.h"
+#include "formmain.h"
+
+namespace zorvek {
+
+namespace {
+
+// Fields whose text is a design input: decimal key replacement and Enter.
+bool IsInputField(int n) {
+    return (n >= 1 && n <= 6) || n == 15;
+}
+
+} // namespace
+
+void FormMain::ConnectEntryFields() {
+    for (int n = 1; n <= 17; ++n) TextFields[n]->installEventFilter(this);
+    // A text changed by typing or by the program goes the same way: the cursors follow it.
+    for (int n : {1, 2, 3, 4, 5, 6, 7, 15}) {
+        connect(TextFields[n], &QLineEdit::textChanged, this, [this] { ReajustarCursores(); });
+    }
+    connect(Text16, &QLineEdit::textChanged, this, &FormMain::Text16_Change);
+}
+
+void FormMain::SetFieldText(QLineEdit* field, const QString& text) {
+    if (field->text() != text) field->setText(text);
+}
+
+bool FormMain::EntryFieldEvent(QLineEdit* field, QEvent* event) {
+    const int n =
+        static_cast<int>(std::find(TextFields.begin(), TextFields.end(), field) - TextFields.begin());
+    if (event->type() == QEvent::FocusIn) {
+        if (n != 8 && n != 9 && n != 10 && n != 11 && n != 12) {
+            // After the mouse press has placed the caret, so that the whole text stays selected.
+            QTimer::singleShot(0, field, [field] { field->selectAll(); });
+        }
+        if (n == 17) Modified = true;
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress || !IsInputField(n)) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+        Calcular();
+        return true;
+    }
+    const QString typed = key->text();
+    if ((typed == "," || typed == ".") && !appState().DecimalSymbol.isEmpty()) {
+        field->insert(appState().DecimalSymbol.left(1));
+        return true;
+    }
+    return false;
+}
+
+void FormMain::ReadCaseTexts(CaseTexts& texts) const {
+    texts.alpha = Text1->text().toStdString();
+    texts.q = Text2->text().toStdString();
+    texts.zF = Text3->text().toStdString();
+    texts.xD = Text4->text().toStdString();
+    texts.xB = Text5->text().toStdString();
+    texts.R = Text6->text().toStdString();
+    texts.E = Text15->text().toStdString();
+}
+
+void FormMain::SetAxisTitles() {
+    QString name = " " + Text16->text().trimmed();
+    if (appState().UiLanguage == "ESP") {
+        if (name == " ") name = QString::fromUtf8("l componente más volátil");
+        AxisTitleX = QString::fromUtf8("X: Fracción molar de") + name + QString::fromUtf8(" en el líquido");
+        AxisTitleY = QString::fromUtf8("Y: Fracción molar de") + name + " en el vapor";
+    }
+    if (appState().UiLanguage == "ENG") {
+        if (name == " ") name = " most volatile component";
+        AxisTitleX = "X: Mole fraction of" + name + " in liquid phase";
+        AxisTitleY = "Y: Mole fraction of" + name + " in vapor phase";
+    }
+}
+
+void FormMain::Text16_Change() {
+    SetAxisTitles();
+    Calcular();
+    Modified = true;
+}
+
+void FormMain::OptVOL_Click() {
+    Image1[3]->hide();
+    LabelB[3]->hide();
+    Label1[30]->hide();
+    for (QWidget* w : std::initializer_list<QWidget*>{Text1, Label1[12], Label1[0], Line1[0], Image2[0]})
+        w->show();
+    TableMode = false;
+    Calcular();
+}
+
+void FormMain::OptTAB_Click() {
+    Image1[3]->show();
+    LabelB[3]->show();
+    LabelB[3]->raise();
+    Label1[30]->show();
+    for (QWidget* w : std::initializer_list<QWidget*>{Text1, Label1[12], Label1[0], Line1[0], Image2[0]})
+        w->hide();
+    // Without an accepted table the model stays as it is until the editor accepts one.
+    if (TablaELV.LastPointIndex > 0) {
+        TableMode = true;
+        Calcular();
+    }
+}
+
+void FormMain::ButtonClick(int i) {
+    switch (i) {
+    case 0:
+        Calcular();
+        break;
+    case 1:
+        Borrar();
+        break;
+    case 2:
+        CrearINFORME_HTFC();
+        break;
+    case 3:
+        EditarTABLA_ELV();
+        break;
+    default:
+        break;
+    }
+}
+
+void FormMain::Borrar() {
+    appState().UpdatingFields = true;
+    for (int n = 1; n <= 15; ++n) SetFieldText(TextFields[n], QString());
+    Picture1->ClearImage();
+    for (QLabel* marker : Label2) marker->hide();
+    LblCOOR->hide();
+    appState().UpdatingFields = false;
+    Modified = false;
+}
+
+} // namespace zorvek

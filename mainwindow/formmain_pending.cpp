@@ -1,0 +1,84 @@
+// Commands of FormMain whose real bodies are still to be written. Whoever writes one moves it into its
+// own file and deletes both its stub here and its line in DisablePendingCommands.
+#include <QAction>
+#include <QLabel>
+
+#include "formmain.h"
+
+namespace zorvek {
+
+void FormMain::DisablePendingCommands() {
+    mnu_Archivo_OPEN->setEnabled(false);
+    mnu_Archivo_SAVE->setEnabled(false);
+    mnu_Archivo_SAVEAS->setEnabled(false);
+    mnu_Archivo_PRINT->setEnabled(false);
+    mnu_Archivo_PDF->setEnabled(false);
+    mnu_IDIOMA_ESP->setEnabled(false);
+    mnu_IDIOMA_ENG->setEnabled(false);
+    mnu_Decimal_SEP_COM->setEnabled(false);
+    mnu_Decimal_SEP_DOT->setEnabled(false);
+    mnu_Ayuda_Manual->setEnabled(false);
+    mnu_Ayuda_WEB->setEnabled(false);
+    mnu_Ayuda_Acerca->setEnabled(false);
+    LabelB[2]->setEnabled(false); // Ver informe
+    LabelB[3]->setEnabled(false); // Editar tabla...
+}
+
+// Case files
+void FormMain::mnu_Archivo_OPEN_Click() {}
+void FormMain::mnu_Archivo_SAVE_Click() {}
+void FormMain::mnu_Archivo_SAVEAS_Click() {}
+void FormMain::mnu_Archivo_Salir_Click() {
+    close();
+}
+bool FormMain::Form_QueryUnload() {
+    return true;
+}
+bool FormMain::Save(const QString&) {
+    return false;
+}
+bool FormMain::Save_As() {
+    return false;
+}
+void FormMain::Abrir(const QString&) {}
+
+// Table editor
+void FormMain::EditarTABLA_ELV() {}
+void FormMain::CrearSuperTABLA_ELV() {}
+
+// Reports
+void FormMain::CrearINFORME_HTFC() {}
+
+// Printing
+void FormMain::mnu_Archivo_PRINT_Click() {}
+void FormMain::mnu_Archivo_PDF_Click() {}
+
+// Shell: language, separator, load and unload, help
+void FormMain::AjustaIDIOMA_GUI() {}
+void FormMain::mnu_IDIOMA_ESP_Click() {}
+void FormMain::mnu_IDIOMA_ENG_Click() {}
+void FormMain::mnu_Decimal_SEP_COM_Click() {}
+void FormMain::mnu_Decimal_SEP_DOT_Click() {}
+void FormMain::Form_Load() {}
+void FormMain::Form_Unload() {}
+void FormMain::mnu_Ayuda_Manual_Click() {}
+void FormMain::mnu_Ayuda_WEB_Click() {}
+void FormMain::mnu_Ayuda_Acerca_Click() {}
+
+// Drags of sliders and markers (formmain_drag.cpp)
+void FormMain::Image2_MouseDown(int, QPoint) {}
+void FormMain::Image2_MouseMove(int, QPoint) {}
+void FormMain::Image2_MouseUp(int) {}
+void FormMain::Label2_MouseDown(int, QPoint) {}
+void FormMain::Label2_MouseMove(int, QPoint) {}
+void FormMain::Label2_MouseUp(int) {}
+
+// Read-out and diagram clicks (formmain_pointer.cpp)
+void FormMain::Picture1_MouseDown(QPoint) {}
+void FormMain::Picture1_MouseMove(QPoint) {}
+void FormMain::Picture1_MouseUp(QPoint) {}
+void FormMain::Picture1_DblClick(QPoint) {}
+void FormMain::Picture2_MouseMove(QPoint) {}
+void FormMain::Timer2_Timer() {}
+
+} // namespace zorvek

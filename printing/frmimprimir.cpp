@@ -14,6 +14,7 @@
 #include "numtext.h"
 #include "pictures.h"
 #include "printerseam.h"
+#include "printtexts.h"
 #include "seams.h"
 
 namespace zorvek {
@@ -43,16 +44,16 @@ template <typename W> W* Named(W* widget, const char* name) {
 
 frmImprimir::frmImprimir(QWidget* parent) : QDialog(parent) {
     setObjectName("frmImprimir");
-    setWindowTitle("Print");
+    setWindowTitle(Pick(printtext::DialogTitle, "ENG"));
     setModal(true);
     setFixedSize(440, 270);
 
-    Label2 = Named(new QLabel("Printer:", this), "Label2");
+    Label2 = Named(new QLabel(Pick(printtext::PrinterLabel, "ENG"), this), "Label2");
     Label2->setGeometry(16, 14, 200, 20);
     Combo1 = Named(new QComboBox(this), "Combo1");
     Combo1->setGeometry(16, 36, 408, 26);
 
-    Label1 = Named(new QLabel("Number of copies:", this), "Label1");
+    Label1 = Named(new QLabel(Pick(printtext::CopiesLabel, "ENG"), this), "Label1");
     Label1->setGeometry(16, 80, 200, 20);
     Text1 = Named(new QLineEdit(this), "Text1");
     Text1->setGeometry(16, 102, 64, 26);
@@ -66,7 +67,7 @@ frmImprimir::frmImprimir(QWidget* parent) : QDialog(parent) {
     VScroll1->setPageStep(1);
     VScroll1->setValue(1);
 
-    ChkCOLLATE = Named(new QCheckBox("Collate", this), "ChkCOLLATE");
+    ChkCOLLATE = Named(new QCheckBox(Pick(printtext::Collate, "ENG"), this), "ChkCOLLATE");
     ChkCOLLATE->setGeometry(140, 104, 140, 22);
     ChkCOLLATE->setChecked(true);
     for (int i = 0; i < 2; ++i) {
@@ -77,7 +78,7 @@ frmImprimir::frmImprimir(QWidget* parent) : QDialog(parent) {
     }
     ImgCOLLATE[0]->hide();
 
-    ChK_BN = Named(new QCheckBox("Black && white", this), "ChK_BN");
+    ChK_BN = Named(new QCheckBox(Pick(printtext::BlackAndWhite, "ENG"), this), "ChK_BN");
     ChK_BN->setGeometry(16, 164, 260, 22);
 
     for (int i = 0; i < 2; ++i) {
@@ -85,7 +86,7 @@ frmImprimir::frmImprimir(QWidget* parent) : QDialog(parent) {
         Image1[i]->setObjectName(QString("Image1_%1").arg(i));
         Image1[i]->setPixmap(PictureButtonFace(i == 0 ? ButtonFace::Print : ButtonFace::Cancel));
         Image1[i]->setCursor(Qt::PointingHandCursor);
-        Label3[i] = new QLabel(i == 0 ? "Print" : "Cancel", this);
+        Label3[i] = new QLabel(Pick(i == 0 ? printtext::PrintButton : printtext::CancelButton, "ENG"), this);
         Label3[i]->setObjectName(QString("Label3_%1").arg(i));
         Label3[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
         Label3[i]->setContentsMargins(26, 0, 0, 0); // centred beside the icon of the face
@@ -140,13 +141,13 @@ void frmImprimir::FillPrinterList() {
 }
 
 void frmImprimir::Set2SPANISH() {
-    setWindowTitle("Imprimir");
-    Label2->setText("Impresora:");
-    Label1->setText("Número de copias:");
-    ChkCOLLATE->setText("Intercalar");
-    ChK_BN->setText("Blanco y negro");
-    Label3[0]->setText("Imprimir");
-    Label3[1]->setText("Cancelar");
+    setWindowTitle(Pick(printtext::DialogTitle, "ESP"));
+    Label2->setText(Pick(printtext::PrinterLabel, "ESP"));
+    Label1->setText(Pick(printtext::CopiesLabel, "ESP"));
+    ChkCOLLATE->setText(Pick(printtext::Collate, "ESP"));
+    ChK_BN->setText(Pick(printtext::BlackAndWhite, "ESP"));
+    Label3[0]->setText(Pick(printtext::PrintButton, "ESP"));
+    Label3[1]->setText(Pick(printtext::CancelButton, "ESP"));
 }
 
 void frmImprimir::Combo1_Click(int index) {
@@ -255,8 +256,7 @@ void frmImprimir::Aceptar() {
     const double n = std::nearbyint(NumberOf(Text1));
     if (!InCopyRange(n)) {
         state.PrintAccepted = false;
-        ShowError(this, Tr("El número de copias no es válido. Máximo 1999 copias.",
-                           "The number of copies isn't valid. Max. 1999 copies."));
+        ShowError(this, Pick(printtext::BadCopyCount, state.UiLanguage));
         return;
     }
     state.PrintCopies = static_cast<int>(n);

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "appstate.h"
+#include "casepages.h"
 #include "frmimprimir.h"
+#include "pdfexport.h"
 #include "printerseam.h"
 
 using namespace zorvek;
@@ -23,4 +25,18 @@ TEST(PrintShots, DialogInBothLanguages) {
     }
     appState().UiLanguage = "ENG";
     printerSeam() = saved;
+}
+
+TEST(PrintShots, StartUpCaseAsPdf) {
+    const QString folder = qEnvironmentVariable("ZORVEK_SHOT_DIR");
+    if (folder.isEmpty()) GTEST_SKIP() << "set ZORVEK_SHOT_DIR to write the pictures";
+    for (const char* language : {"ENG", "ESP"}) {
+        PrintableCase c;
+        c.UiLanguage = language;
+        c.entries.alpha = "2.5";
+        c.nameA = language == QString("ESP") ? "benceno" : "benzene";
+        c.nameB = "tolueno";
+        const QString path = QDir(folder).filePath(QString("print_case_%1.pdf").arg(language).toLower());
+        EXPECT_TRUE(ExportPdf(path, CasePageSource(c)));
+    }
 }

@@ -1,0 +1,8 @@
+# The fuzz targets; each is also replayed over its corpus in ctest.
+zorvek_fuzz_replay(parse_number parse_number_fuzz.cpp zorvek_engine)
+zorvek_fuzz_replay(table_text table_text_fuzz.cpp zorvek_engine)
+zorvek_fuzz_replay(design design_fuzz.cpp zorvek_engine)
+# The case-file reader lives outside the engine and is left out of engine-only builds.
+if(TARGET zorvek_casefile)
+  zorvek_fuzz_replay(casefile casefile_fuzz.cpp zorvek_casefile)
+endif()

@@ -1,0 +1,27 @@
+// markview: shows a ZORVEK worked-solution report given on the command line.
+#include <QApplication>
+#include <QTimer>
+
+#include "viewertexts.h"
+#include "viewerwindow.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("markview");
+    QStringList args = QApplication::arguments();
+    args.removeFirst();
+    // For the speed measurement: quit as soon as the first page has been painted.
+    const bool quitAfterPaint = args.removeAll("--first-paint-exit") > 0;
+    markview::ViewerWindow window(markview::SavedLanguage());
+    if (quitAfterPaint)
+        QObject::connect(&window, &markview::ViewerWindow::firstPagePainted, &app, &QApplication::quit,
+                         Qt::QueuedConnection);
+    window.show();
+    if (args.isEmpty()) {
+        QTimer::singleShot(0, &window, [&window] { window.OpenReport(QString()); });
+    } else {
+        // The path arrives whole, blanks included, as the main program passes it.
+        window.OpenReport(args.join(' '));
+    }
+    return app.exec();
+}

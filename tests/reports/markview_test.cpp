@@ -1,0 +1,259 @@
+// markview on the offscreen platform: pages rendered into images and checked where real faults would
+// show (a fraction upside down, a missing picture, listing columns out of line), and the window's
+// messages and PDF export through the seams.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include "layout.h"
+#include "markup.h"
+#include "pageview.h"
+#include "paint.h"
+#include "seams.h"
+#include "viewerwindow.h"
+
+namespace markview {
+namespace {
+
+constexpr double kDpi = 150;
+
+bool Dark(QRgb c) {
+    return qGray(c) < 110;
+}
+bool Red(QRgb c) {
+    return qRed(c) > 200 && qGreen(c) < 60 && qBlue(c) < 60;
+}
+
+struct Rendered {
+    ReportLayout layout;
+    QImage page;
+    double scale = kDpi / kUnitsPerInch; // pixels per layout unit
+};
+
+Rendered Render(const std::string& markup, const QString& folder = {}) {
+    ParseResult r = ParsePartMarkup(markup, ".");
+    EXPECT_TRUE(r.ok) << r.error;
+    LayoutOptions options;
+    options.folder = folder;
+    Rendered out;
+    out.layout = LayoutDocument(r.document, options);
+    out.page = RenderPage(out.layout, out.layout.partPages[kStatement].front(), kDpi);
+    return out;
+}
+
+const Box* FindBox(const std::vector<Box>& boxes, Box::Kind kind) {
+    for (const Box& b : boxes)
+        if (b.kind == kind) return &b;
+    return nullptr;
+}
+
+// Leftmost and rightmost dark column in a pixel rectangle; -1 when there is no ink.
+std::pair<int, int> InkSpan(const QImage& img, int x0, int y0, int x1, int y1) {
+    int lo = -1, hi = -1;
+    for (int x = std::max(0, x0); x < std::min(img.width(), x1); ++x)
+        for (int y = std::max(0, y0); y < std::min(img.height(), y1); ++y)
+            if (Dark(img.pixel(x, y))) {
+                if (lo < 0) lo = x;
+                hi = x;
+                break;
+            }
+    return {lo, hi};
+}
+
+TEST(MarkviewRender, FractionNumeratorStandsAboveItsDenominator) {
+    const Rendered r = Render("Where:  #COC(WWWWWWWW#N)(ii#COC) end");
+    const Box* f = FindBox(r.layout.pages.front().boxes, Box::Kind::Fraction);
+    ASSERT_NE(f, nullptr);
+    const int left = int(f->x * r.scale), right = int((f->x + f->width) * r.scale);
+    const int bar = int((f->y - f->axis) * r.scale);
+    const int top = int((f->y - f->ascent) * r.scale), bottom = int((f->y + f->descent) * r.scale);
+    // The bar: a dark row across most of the fraction.
+    int barRun = 0;
+    for (int y = bar - 2; y <= bar + 2; ++y) {
+        int run = 0;
+        for (int x = left; x < right; ++x) run += Dark(r.page.pixel(x, y)) ? 1 : 0;
+        barRun = std::max(barRun, run);
+    }
+    EXPECT_GT(barRun, 0.85 * (right - left));
+    const auto above = InkSpan(r.page, left, top, right, bar - 3);
+    const auto below = InkSpan(r.page, left, bar + 4, right, bottom + 1);
+    ASSERT_GE(above.first, 0);
+    ASSERT_GE(below.first, 0);
+    // The wide numerator is above the bar, the narrow denominator below it, both centred.
+    EXPECT_GT(above.second - above.first, 3 * (below.second - below.first));
+    EXPECT_NEAR((above.first + above.second) / 2.0, (below.first + below.second) / 2.0, 3);
+}
+
+TEST(MarkviewRender, PictureIsShownAt130Millimetres) {
+    QTemporaryDir dir;
+    QImage red(400, 400, QImage::Format_RGB32);
+    red.fill(QColor(255, 0, 0));
+    ASSERT_TRUE(red.save(dir.filePath("diagram.jpg"), "JPG", 95));
+    const std::string markup = "Minimum reflux ratio:&LF#IMG('diagram.jpg'DXmm=130:DYmm=130:#IMG)&LFafter";
+    const Rendered r = Render(markup, dir.path());
+    int count = 0, minX = r.page.width(), maxX = -1;
+    for (int y = 0; y < r.page.height(); ++y)
+        for (int x = 0; x < r.page.width(); ++x)
+            if (Red(r.page.pixel(x, y))) {
+                ++count;
+                minX = std::min(minX, x);
+                maxX = std::max(maxX, x);
+            }
+    const double side = 130 / 25.4 * kDpi;
+    EXPECT_NEAR(maxX - minX + 1, side, 3);
+    EXPECT_GT(count, 0.97 * side * side);
+    // Centred between the margins.
+    const double centre = (r.layout.geometry.Left() + r.layout.geometry.TextWidth() / 2) * r.scale;
+    EXPECT_NEAR((minX + maxX) / 2.0, centre, 3);
+
+    const Rendered missing = Render(markup, dir.path() + "/elsewhere");
+    int redMissing = 0;
+    for (int y = 0; y < missing.page.height(); y += 2)
+        for (int x = 0; x < missing.page.width(); x += 2) redMissing += Red(missing.page.pixel(x, y)) ? 1 : 0;
+    EXPECT_EQ(redMissing, 0);
+    const Box* placeholder = FindBox(missing.layout.pages.front().boxes, Box::Kind::Image);
+    ASSERT_NE(placeholder, nullptr);
+    EXPECT_TRUE(placeholder->text.contains("diagram.jpg"));
+}
+
+TEST(MarkviewRender, ListingColumnsLineUp) {
+    const std::string markup = "&+I&SP=8:x&SP=18:y&-I&LF"
+                               "&SP=5:0&.8500&SP=15:0&.8500&LF"
+                               "&SP=5:1&SP=15:0&.7668&LF"
+                               "&SP=5:WWW&SP=15:0&.1159&LF";
+    const Rendered r = Render(markup);
+    std::vector<double> baselines;
+    for (const Box& b : r.layout.pages.front().boxes)
+        if (b.kind == Box::Kind::Text && b.text.startsWith("0.") &&
+            b.x > r.layout.geometry.Left() + 10 * r.layout.columnWidth)
+            baselines.push_back(b.y);
+    ASSERT_EQ(baselines.size(), 3u);
+    const double expected = (r.layout.geometry.Left() + 15 * r.layout.columnWidth) * r.scale;
+    for (double baseline : baselines) {
+        const int y = int(baseline * r.scale);
+        const int from = int((r.layout.geometry.Left() + 12 * r.layout.columnWidth) * r.scale);
+        const auto span = InkSpan(r.page, from, y - 12, r.page.width(), y);
+        EXPECT_NEAR(span.first, expected, 2.5) << baseline;
+    }
+}
+
+TEST(MarkviewRender, SubscriptSitsBelowTheBaseline) {
+    const Rendered r = Render("x_D");
+    const auto& boxes = r.layout.pages.front().boxes;
+    const Box* base = nullptr;
+    const Box* sub = nullptr;
+    for (const Box& b : boxes)
+        if (b.kind == Box::Kind::Text && b.text == "x")
+            base = &b;
+        else if (b.kind == Box::Kind::Text && b.text == "D")
+            sub = &b;
+    ASSERT_TRUE(base && sub);
+    EXPECT_GT(sub->y, base->y);
+    EXPECT_LT(sub->font.pixelSize(), base->font.pixelSize());
+    // Ink of the subscript reaches below the baseline of the x.
+    int lowest = 0;
+    for (int y = int(base->y * r.scale); y < int(base->y * r.scale) + 30; ++y)
+        for (int x = int(sub->x * r.scale); x < int((sub->x + sub->width) * r.scale); ++x)
+            if (Dark(r.page.pixel(x, y))) lowest = y;
+    EXPECT_GT(lowest, int(base->y * r.scale) + 2);
+}
+
+class MarkviewWindow : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        saved_ = zorvek::seams();
+        zorvek::seams().messageBox = [this](QWidget*, const zorvek::MessageRequest& r) {
+            messages_.push_back(r.text);
+            return zorvek::MsgAnswer::Ok;
+        };
+    }
+    void TearDown() override { zorvek::seams() = saved_; }
+    QString Write(const QString& name, const QByteArray& bytes) {
+        QFile f(dir_.filePath(name));
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes);
+        return f.fileName();
+    }
+    zorvek::Seams saved_;
+    QStringList messages_;
+    QTemporaryDir dir_;
+};
+
+TEST_F(MarkviewWindow, MissingFileAndMalformedMarkupGiveAMessage) {
+    for (const QString lang : {"ENG", "ESP"}) {
+        messages_.clear();
+        ViewerWindow w(lang);
+        const QString missing = dir_.filePath("nothing.rex");
+        EXPECT_FALSE(w.OpenReport(missing));
+        ASSERT_EQ(messages_.size(), 1);
+        EXPECT_TRUE(messages_[0].startsWith(
+            (lang == "ENG" ? "Cannot open the report:\r\n" : "No se puede abrir el informe:\r\n") + missing +
+            "\r\nError : "))
+            << messages_[0].toStdString();
+        const QString bad = Write("bad.rex", "#ENU(#COC(a#N)(b#ENU)");
+        EXPECT_FALSE(w.OpenReport(bad));
+        ASSERT_EQ(messages_.size(), 2);
+        EXPECT_TRUE(messages_[1].contains(lang == "ENG" ? "is not valid" : "no es válido"))
+            << messages_[1].toStdString();
+        EXPECT_EQ(w.Problem(), messages_[1]);
+    }
+}
+
+TEST_F(MarkviewWindow, ShowsFourHeadedPartsAndExportsPdf) {
+    QImage pic(100, 100, QImage::Format_RGB32);
+    pic.fill(Qt::red);
+    pic.save(dir_.filePath("mcth_temp100001.jpg"), "JPG", 95);
+    const QString path =
+        Write("restemp123456.rex",
+              "#DEC(,#DEC)\r\n\r\n#ENU(&+BN\xC3\xBAmero de platos&-B&LF0&.5#ENU)\r\n\r\n"
+              "#SOL(&+Ba)&-B R#SOL)\r\n\r\n#RS1(#IMG('mcth_temp100001.jpg'DXmm=130:DYmm=130:#IMG)&LF#RS1)"
+              "\r\n\r\n#RS2(fin#RS2)");
+    ViewerWindow w("ESP");
+    ASSERT_TRUE(w.OpenReport(path));
+    EXPECT_TRUE(messages_.isEmpty());
+    ASSERT_EQ(w.Tabs()->count(), 4);
+    const QStringList titles = {"Enunciado", "Respuestas", "Resultados", "Resolución completa"};
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(w.Tabs()->tabText(i), titles[i]);
+    EXPECT_EQ(w.Layout().pages.size(), 4u);
+    bool sawDecimal = false;
+    for (const Box& b : w.Layout().pages.front().boxes) sawDecimal |= b.text == "0,5";
+    EXPECT_TRUE(sawDecimal);
+
+    const QString pdf = dir_.filePath("out");
+    zorvek::seams().fileDialog = [&](QWidget*, const zorvek::FileDialogRequest& r) {
+        EXPECT_TRUE(r.save);
+        EXPECT_EQ(r.fileName, "restemp123456.pdf");
+        return pdf;
+    };
+    w.ExportPdfCommand();
+    QFile out(pdf + ".pdf");
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    const QByteArray bytes = out.readAll();
+    EXPECT_TRUE(bytes.startsWith("%PDF"));
+    EXPECT_GE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 4);
+}
+
+TEST_F(MarkviewWindow, ZoomChangesThePageSize) {
+    const QString path = Write("z.rex", "#ENU(a#ENU)");
+    ViewerWindow w("ENG");
+    ASSERT_TRUE(w.OpenReport(path));
+    const int width = w.View(kStatement)->width();
+    w.ZoomIn();
+    EXPECT_GT(w.View(kStatement)->width(), width);
+    w.ActualSize();
+    EXPECT_EQ(w.View(kStatement)->width(), width);
+}
+
+} // namespace
+} // namespace markview
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -11,15 +11,6 @@ void FormMain::DisablePendingCommands() {
     mnu_Archivo_OPEN->setEnabled(false);
     mnu_Archivo_SAVE->setEnabled(false);
     mnu_Archivo_SAVEAS->setEnabled(false);
-    mnu_Archivo_PRINT->setEnabled(false);
-    mnu_Archivo_PDF->setEnabled(false);
-    mnu_IDIOMA_ESP->setEnabled(false);
-    mnu_IDIOMA_ENG->setEnabled(false);
-    mnu_Decimal_SEP_COM->setEnabled(false);
-    mnu_Decimal_SEP_DOT->setEnabled(false);
-    mnu_Ayuda_Manual->setEnabled(false);
-    mnu_Ayuda_WEB->setEnabled(false);
-    mnu_Ayuda_Acerca->setEnabled(false);
     LabelB[2]->setEnabled(false); // Ver informe
     LabelB[3]->setEnabled(false); // Editar tabla...
 }
@@ -48,22 +39,6 @@ void FormMain::CrearSuperTABLA_ELV() {}
 
 // Reports
 void FormMain::CrearINFORME_HTFC() {}
-
-// Printing
-void FormMain::mnu_Archivo_PRINT_Click() {}
-void FormMain::mnu_Archivo_PDF_Click() {}
-
-// Shell: language, separator, load and unload, help
-void FormMain::AjustaIDIOMA_GUI() {}
-void FormMain::mnu_IDIOMA_ESP_Click() {}
-void FormMain::mnu_IDIOMA_ENG_Click() {}
-void FormMain::mnu_Decimal_SEP_COM_Click() {}
-void FormMain::mnu_Decimal_SEP_DOT_Click() {}
-void FormMain::Form_Load() {}
-void FormMain::Form_Unload() {}
-void FormMain::mnu_Ayuda_Manual_Click() {}
-void FormMain::mnu_Ayuda_WEB_Click() {}
-void FormMain::mnu_Ayuda_Acerca_Click() {}
 
 // Drags of sliders and markers (formmain_drag.cpp)
 void FormMain::Image2_MouseDown(int, QPoint) {}

@@ -30,8 +30,8 @@ inline constexpr PrintTextPair StagesHeading{"Composición de los platos teóric
                                              "Theoretical stages. From top to bottom:"};
 inline constexpr PrintTextPair PaperTooSmall{
     "ERROR: El tamaño del papel de la impresora es demasiado pequeño.", "ERROR: Paper size too small."};
-inline constexpr PrintTextPair PrinterNotOpened{"ERROR: No se pudo abrir la impresora.",
-                                                "ERROR: The printer could not be opened."};
+inline constexpr PrintTextPair PrintFailed{"ERROR: No se pudo imprimir el documento.",
+                                            "ERROR: The document could not be printed."};
 // The PDF export.
 inline constexpr PrintTextPair PdfMenu{"Exportar PDF...", "Export PDF..."};
 inline constexpr PrintTextPair PdfDialogTitle{"Exportar PDF", "Export PDF"};

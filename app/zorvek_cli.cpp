@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "casefileio.h"
 #include "design.h"
 #include "equilibrium.h"
 #include "messages.h"
@@ -32,6 +33,9 @@ constexpr int kExitUsage = 2;
 struct CliRequest {
     CaseTexts fields;
     std::string tablePath;
+    std::string casePath;           // --case: fields, model and table from a saved case
+    std::string savePath;           // --save: write the case as a *.mct file
+    std::vector<std::string> given; // options named on the command line, in order
     std::string lang = "ENG";
     std::string decimal = ".";
     bool json = false;
@@ -63,6 +67,8 @@ const std::vector<OptionSpec>& Options() {
         {"--e", true, [](CliRequest& r, const std::string& v) { return SetText(r.fields.E, v); }, "T"},
         {"--table", true, [](CliRequest& r, const std::string& v) { return SetText(r.tablePath, v); },
          "FILE"},
+        {"--case", true, [](CliRequest& r, const std::string& v) { return SetText(r.casePath, v); }, "FILE"},
+        {"--save", true, [](CliRequest& r, const std::string& v) { return SetText(r.savePath, v); }, "FILE"},
         {"--lang", true,
          [](CliRequest& r, const std::string& v) -> std::optional<std::string> {
              if (v != "ESP" && v != "ENG") return "--lang takes ESP or ENG";
@@ -112,6 +118,7 @@ std::optional<std::string> ParseArguments(int argc, char** argv, CliRequest& req
             value = argv[++i];
         }
         if (auto error = spec->apply(request, value)) return error;
+        request.given.push_back(arg);
     }
     return std::nullopt;
 }
@@ -204,7 +211,8 @@ struct CliResult {
 
 // Reads the first table block of a table or case file, checks and completes it, and builds the dense
 // tables. Returns the error line on failure.
-std::optional<std::string> LoadTable(const std::string& path, const std::string& lang, DenseTables& dense) {
+std::optional<std::string> LoadTable(const std::string& path, const std::string& lang, DenseTables& dense,
+                                     EquilibriumTable* acceptedTable = nullptr) {
     const std::string unreadable =
         InLanguage(lang, "ERROR: No se pudo leer el archivo:", "ERROR: Unable to read the file:") + " " +
         path;
@@ -224,27 +232,104 @@ std::optional<std::string> LoadTable(const std::string& path, const std::string&
     const TableAcceptance accepted = AcceptTable(working, lang);
     if (accepted.status == AcceptanceStatus::NoTable) return Message(MessageId::TableNothingToAccept, lang);
     if (accepted.status == AcceptanceStatus::Rejected) return accepted.message;
+    if (acceptedTable) *acceptedTable = accepted.table;
     FailureRecord failures;
     if (!CrearSuperTABLA_ELV(accepted.table, dense, failures)) return FailureMessage(failures.First(), lang);
     return std::nullopt;
 }
 
-// The solving step: loads the table when one is asked for, then solves the case.
+// The case as --case and --save see it: field texts and names, the table storage and the model.
+struct CaseState {
+    CaseTexts fields;
+    std::string nameA, nameB;
+    EquilibriumTable storage = DefaultEquilibriumTable();
+    bool tableModel = false;
+};
+
+// --case: the file's fields (a missing tag leaves its field empty, as opening it in the window does)
+// under the field options given beside it, its names, table and model.
+std::optional<std::string> LoadCase(const CliRequest& request, CaseState& state) {
+    CaseReadResult read;
+    if (auto error = LoadCaseFile(request.casePath, request.lang, read)) return error;
+    auto given = [&](std::string_view option) {
+        return std::find(request.given.begin(), request.given.end(), option) != request.given.end();
+    };
+    auto take = [&](CaseField field, std::string_view option, std::string& target, const std::string& typed) {
+        const std::optional<std::string>& fromFile = read.fields[static_cast<int>(field)];
+        target = given(option) ? typed : fromFile.value_or("");
+    };
+    const CaseTexts& typed = request.fields;
+    take(CaseField::ALPHA, "--alpha", state.fields.alpha, typed.alpha);
+    take(CaseField::Q, "--q", state.fields.q, typed.q);
+    take(CaseField::ZF, "--zf", state.fields.zF, typed.zF);
+    take(CaseField::XD, "--xd", state.fields.xD, typed.xD);
+    take(CaseField::XB, "--xb", state.fields.xB, typed.xB);
+    take(CaseField::R, "--r", state.fields.R, typed.R);
+    take(CaseField::E, "--e", state.fields.E, typed.E);
+    state.nameA = read.fields[static_cast<int>(CaseField::A)].value_or("");
+    state.nameB = read.fields[static_cast<int>(CaseField::B)].value_or("");
+    state.storage = read.table;
+    state.tableModel = read.OpensInTableModel();
+    return std::nullopt;
+}
+
+// --save: the case written as a *.mct file, the model line from the model in use.
+std::optional<std::string> SaveCase(const CliRequest& request, const CaseState& state) {
+    CaseFieldTexts texts;
+    FieldText(texts, CaseField::A) = state.nameA;
+    FieldText(texts, CaseField::B) = state.nameB;
+    FieldText(texts, CaseField::ALPHA) = state.fields.alpha;
+    FieldText(texts, CaseField::Q) = state.fields.q;
+    FieldText(texts, CaseField::ZF) = state.fields.zF;
+    FieldText(texts, CaseField::XB) = state.fields.xB;
+    FieldText(texts, CaseField::XD) = state.fields.xD;
+    FieldText(texts, CaseField::R) = state.fields.R;
+    FieldText(texts, CaseField::E) = state.fields.E;
+    const CaseModel model = state.tableModel ? CaseModel::Table : CaseModel::Alpha;
+    return SaveCaseFile(request.savePath, texts, model, state.storage, request.lang);
+}
+
+// The solving step: loads the case and the table when they are asked for, writes the case when asked,
+// then solves it.
 CliResult SolveRequest(const CliRequest& request) {
     CliResult result;
     static DenseTables dense; // large: keep it off the stack
     CalcSettings settings;
     settings.DecimalSymbol = request.decimal;
     settings.UiLanguage = request.lang;
-    if (!request.tablePath.empty()) {
-        if (auto error = LoadTable(request.tablePath, request.lang, dense)) {
+    CaseState state;
+    state.fields = request.fields;
+    if (!request.casePath.empty()) {
+        if (auto error = LoadCase(request, state)) {
             result.fileError = *error;
             return result;
         }
+        if (state.tableModel && request.tablePath.empty()) {
+            FailureRecord failures;
+            if (!CrearSuperTABLA_ELV(state.storage, dense, failures)) {
+                result.fileError = FailureMessage(failures.First(), request.lang);
+                return result;
+            }
+            settings.TableMode = true;
+            settings.dense = &dense;
+        }
+    }
+    if (!request.tablePath.empty()) {
+        if (auto error = LoadTable(request.tablePath, request.lang, dense, &state.storage)) {
+            result.fileError = *error;
+            return result;
+        }
+        state.tableModel = true;
         settings.TableMode = true;
         settings.dense = &dense;
     }
-    result.outcome = Calcular(request.fields, settings);
+    if (!request.savePath.empty()) {
+        if (auto error = SaveCase(request, state)) {
+            result.fileError = *error;
+            return result;
+        }
+    }
+    result.outcome = Calcular(state.fields, settings);
     result.exitCode = result.outcome.reached == Reached::Complete ? kExitSolved : kExitRejected;
     return result;
 }

@@ -109,32 +109,34 @@ bool ReadWholeTextFile(const std::string& path, std::string& text, std::string& 
     return true;
 }
 
-bool WriteWholeTextFile(const std::string& path, std::string_view text, std::string& error) {
+bool WriteWholeTextFile(const std::string& path, std::string_view text, std::string& error, int* code) {
+    auto fail = [&](int number, std::string description) {
+        error = std::move(description);
+        if (code) *code = number;
+        return false;
+    };
     namespace fs = std::filesystem;
     const fs::path target(path);
     fs::path temp = target;
     temp += ".tmp~";
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            error = std::strerror(errno);
-            return false;
-        }
+        if (!out) return fail(errno, std::strerror(errno));
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
         out.close();
         if (!out) {
-            error = "write error";
+            const int number = errno ? errno : EIO;
             std::error_code ignored;
             fs::remove(temp, ignored);
-            return false;
+            return fail(number, std::strerror(number));
         }
     }
     std::error_code ec;
     fs::rename(temp, target, ec);
     if (ec) {
-        error = ec.message();
+        const std::error_code renameError = ec;
         fs::remove(temp, ec);
-        return false;
+        return fail(renameError.value(), renameError.message());
     }
     return true;
 }

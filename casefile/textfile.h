@@ -17,7 +17,8 @@ std::string WithCrLfLineEnds(std::string_view text);
 bool ReadWholeTextFile(const std::string& path, std::string& text, std::string& error);
 
 // Writes text to a temporary file beside path and renames it over path, so the old file stays intact
-// when anything fails. false with error set on failure.
-bool WriteWholeTextFile(const std::string& path, std::string_view text, std::string& error);
+// when anything fails. false with error (and code, the system's error number) set on failure.
+bool WriteWholeTextFile(const std::string& path, std::string_view text, std::string& error,
+                        int* code = nullptr);
 
 } // namespace zorvek

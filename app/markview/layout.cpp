@@ -82,7 +82,21 @@ class Composer {
         return b;
     }
 
-    static Box RunBox(const Node& n, const QString& text, double size) {
+    // A hyphen that stands for a minus sign (after a blank, "=" or "(", before a blank, a digit or the end
+    // of the run) is set as the minus sign; hyphens inside words stay.
+    static QString Typeset(QString text) {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            if (text[i] != QLatin1Char('-')) continue;
+            const QChar before = i > 0 ? text[i - 1] : QLatin1Char(' ');
+            const QChar after = i + 1 < text.size() ? text[i + 1] : QLatin1Char(' ');
+            if ((before == ' ' || before == '=' || before == '(') && (after == ' ' || after.isDigit()))
+                text[i] = QChar(0x2212);
+        }
+        return text;
+    }
+
+    static Box RunBox(const Node& n, QString text, double size) {
+        text = Typeset(std::move(text));
         if (n.script == Script::Normal) return TextBox(text, ReportFont(n.bold, n.italic, size), 0);
         const double small = std::max(kMinSize, size * kSubScale);
         const double shift = n.script == Script::Sub ? 0.22 * size : -0.42 * size;
@@ -263,9 +277,20 @@ class Composer {
         Page p;
         p.part = part_;
         p.number = static_cast<int>(pages_->size()) + 1;
+        const bool continued = !pages_->empty() && pages_->back().part == part_;
         pages_->push_back(std::move(p));
         y_ = options_.geometry.Top();
         pageHasLines_ = false;
+        if (continued) {
+            // A running head names the part on its following pages.
+            Box head = TextBox(PartHeading(options_.language, part_) +
+                                   Tx(options_.language, " (continuación)", " (continued)"),
+                               ReportFont(false, true, 0.85 * kBaseSize, true), 0, kHeadingColor);
+            head.x = options_.geometry.Left();
+            head.y = y_ + head.ascent;
+            y_ += head.ascent + head.descent + 0.8 * kBaseSize;
+            pages_->back().boxes.push_back(std::move(head));
+        }
     }
 
     const LayoutOptions& options_;

@@ -12,7 +12,14 @@ int main(int argc, char** argv) {
     args.removeFirst();
     // For the speed measurement: quit as soon as the first page has been painted.
     const bool quitAfterPaint = args.removeAll("--first-paint-exit") > 0;
+    // "--pdf OUT": write the report as PDF without showing a window.
+    QString pdfOut;
+    if (const qsizetype at = args.indexOf("--pdf"); at >= 0 && at + 1 < args.size()) {
+        pdfOut = args.at(at + 1);
+        args.remove(at, 2);
+    }
     markview::ViewerWindow window(markview::SavedLanguage());
+    if (!pdfOut.isEmpty()) return window.OpenReport(args.join(' ')) && window.ExportPdfTo(pdfOut) ? 0 : 1;
     if (quitAfterPaint)
         QObject::connect(&window, &markview::ViewerWindow::firstPagePainted, &app, &QApplication::quit,
                          Qt::QueuedConnection);

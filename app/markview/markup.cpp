@@ -165,9 +165,12 @@ class Parser {
             italic_ = true;
         else if (Take("&-I"))
             italic_ = false;
-        else if (Take("&LF"))
+        else if (Take("&LF")) {
+            // A style left on at the end of a line ends with it (the slope line of the minimum reflux
+            // ratio leaves italics on), so it cannot run on into the following text.
             out.push_back(MakeNode(Node::Kind::Break));
-        else if (Take("&alfa"))
+            bold_ = italic_ = false;
+        } else if (Take("&alfa"))
             AppendText(out, "\u03B1");
         else if (Take("& "))
             AppendText(out, " ");

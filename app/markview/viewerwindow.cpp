@@ -166,10 +166,15 @@ void ViewerWindow::ExportPdfCommand() {
     QString target = zorvek::seams().fileDialog(this, request);
     if (target.isEmpty()) return;
     if (!target.endsWith(".pdf", Qt::CaseInsensitive)) target += ".pdf";
-    if (!ExportPdf(target, layout_, windowTitle())) {
-        zorvek::ShowError(this, T("No se puede escribir el archivo PDF:", "Cannot write the PDF file:") +
-                                    "\r\n" + target);
-    }
+    ExportPdfTo(target);
+}
+
+bool ViewerWindow::ExportPdfTo(const QString& path) {
+    if (layout_.pages.empty()) return false;
+    if (ExportPdf(path, layout_, windowTitle())) return true;
+    zorvek::ShowError(this, T("No se puede escribir el archivo PDF:", "Cannot write the PDF file:") + "\r\n" +
+                                path);
+    return false;
 }
 
 void ViewerWindow::PrintCommand() {

@@ -31,6 +31,7 @@ class ViewerWindow : public QMainWindow {
     void ActualSize();
     void ExportPdfCommand(); // asks for the file through the file-dialog seam
     void PrintCommand();
+    bool ExportPdfTo(const QString& path); // false (after a message) when the file cannot be written
 
     // Shows the print dialog; replaceable in tests. Returns true when the user accepted.
     std::function<bool(QPrinter&, QWidget*)> printDialog;

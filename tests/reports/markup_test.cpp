@@ -68,6 +68,7 @@ TEST(MarkupParser, Tokens) {
         {"tail_", "[tail_]"},
         {"x_\u00E1", "[x][_\u00E1]"},
         {"line\r\nbreak", "[linebreak]"},
+        {"&+I&+Bslope = 0&.6&LFSo that", "[bislope = 0,6]<LF>[So that]"}, // a line break ends the styles
     };
     for (const auto& [markup, expected] : cases) {
         const ParseResult r = ParsePartMarkup(markup, ",");

@@ -2,6 +2,8 @@
 // paths and the stage limit.
 #include <gtest/gtest.h>
 
+#include <charconv>
+
 #include "design.h"
 #include "numtext.h"
 
@@ -150,7 +152,9 @@ TEST(Calcular, ReachedTellsWhatTheDiagramDraws) {
 
 TEST(Calcular, RefluxAtTheMinimumFailsAndJustAbovePasses) {
     const DesignOutcome base = Solve({}, ".");
-    const std::string rmin = PlainNumberText(base.Rmin);
+    char exact[32]; // shortest text that reads back to exactly Rmin
+    const std::string rmin(exact, std::to_chars(exact, exact + sizeof exact, base.Rmin).ptr);
+    EXPECT_EQ(ParseNumber(rmin), base.Rmin);
     EXPECT_EQ(Solve({.R = rmin}, ".").error, "ERROR: Reflux ratio is out of range");
     EXPECT_EQ(Solve({.R = PlainNumberText(base.Rmin + 0.01)}, ".").error, "");
 }

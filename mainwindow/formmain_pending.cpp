@@ -8,34 +8,8 @@
 namespace zorvek {
 
 void FormMain::DisablePendingCommands() {
-    mnu_Archivo_OPEN->setEnabled(false);
-    mnu_Archivo_SAVE->setEnabled(false);
-    mnu_Archivo_SAVEAS->setEnabled(false);
     LabelB[2]->setEnabled(false); // Ver informe
-    LabelB[3]->setEnabled(false); // Editar tabla...
 }
-
-// Case files
-void FormMain::mnu_Archivo_OPEN_Click() {}
-void FormMain::mnu_Archivo_SAVE_Click() {}
-void FormMain::mnu_Archivo_SAVEAS_Click() {}
-void FormMain::mnu_Archivo_Salir_Click() {
-    close();
-}
-bool FormMain::Form_QueryUnload() {
-    return true;
-}
-bool FormMain::Save(const QString&) {
-    return false;
-}
-bool FormMain::Save_As() {
-    return false;
-}
-void FormMain::Abrir(const QString&) {}
-
-// Table editor
-void FormMain::EditarTABLA_ELV() {}
-void FormMain::CrearSuperTABLA_ELV() {}
 
 // Reports
 void FormMain::CrearINFORME_HTFC() {}

@@ -1,0 +1,46 @@
+// FormMain and the equilibrium table: the modal editor and what its outcome does to the model, and the
+// dense tables built from the accepted table.
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "appstate.h"
+#include "formmain.h"
+#include "formxyinput.h"
+
+namespace zorvek {
+
+void FormMain::EditarTABLA_ELV() {
+    FormXYinput editor(this);
+    editor.Load(TablaELV, Text16->text(), Text17->text());
+    editor.exec();
+    const FormXYinput::EditorOutcome& outcome = editor.Outcome();
+    // OK turns the table model off; only an accepted table turns it on again.
+    if (outcome.okPressed) TableMode = false;
+    if (outcome.accepted) {
+        TablaELV = outcome.table;
+        Text16->setText(outcome.nameA);
+        Text17->setText(outcome.nameB);
+        TableMode = true;
+    }
+    if (TableMode && TablaELV.LastPointIndex != -1) {
+        CrearSuperTABLA_ELV();
+        // The language operation re-applies the captions and recomputes and redraws the design.
+        if (appState().UiLanguage == "ESP") mnu_IDIOMA_ESP_Click();
+        if (appState().UiLanguage == "ENG") mnu_IDIOMA_ENG_Click();
+    } else {
+        OptVOL->setChecked(true);
+        OptVOL_Click();
+        TableMode = false;
+    }
+    // A new table is a change of the case even when the names stay the same; the language operation
+    // restores the flag it found, so this comes last.
+    if (outcome.accepted) Modified = true;
+}
+
+void FormMain::CrearSuperTABLA_ELV() {
+    // The checks of an accepted table rule out the failing operations (x = 0 or 1 only at the ends).
+    FailureRecord failures;
+    zorvek::CrearSuperTABLA_ELV(TablaELV, Dense, failures);
+}
+
+} // namespace zorvek

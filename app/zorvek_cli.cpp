@@ -20,6 +20,9 @@
 #include "equilibrium.h"
 #include "messages.h"
 #include "tabletext.h"
+#ifdef ZORVEK_CLI_PDF
+#include "casepdf.h"
+#endif
 
 using namespace zorvek;
 
@@ -35,6 +38,7 @@ struct CliRequest {
     std::string tablePath;
     std::string casePath;           // --case: fields, model and table from a saved case
     std::string savePath;           // --save: write the case as a *.mct file
+    std::string pdfPath;            // --pdf: write the two printed pages as a PDF file
     std::vector<std::string> given; // options named on the command line, in order
     std::string lang = "ENG";
     std::string decimal = ".";
@@ -69,6 +73,7 @@ const std::vector<OptionSpec>& Options() {
          "FILE"},
         {"--case", true, [](CliRequest& r, const std::string& v) { return SetText(r.casePath, v); }, "FILE"},
         {"--save", true, [](CliRequest& r, const std::string& v) { return SetText(r.savePath, v); }, "FILE"},
+        {"--pdf", true, [](CliRequest& r, const std::string& v) { return SetText(r.pdfPath, v); }, "FILE"},
         {"--lang", true,
          [](CliRequest& r, const std::string& v) -> std::optional<std::string> {
              if (v != "ESP" && v != "ENG") return "--lang takes ESP or ENG";
@@ -331,6 +336,18 @@ CliResult SolveRequest(const CliRequest& request) {
     }
     result.outcome = Calcular(state.fields, settings);
     result.exitCode = result.outcome.reached == Reached::Complete ? kExitSolved : kExitRejected;
+    if (!request.pdfPath.empty() && result.exitCode == kExitSolved) { // a rejected case writes no pages
+#ifdef ZORVEK_CLI_PDF
+        if (auto error = WriteCasePdf(request.pdfPath, state.fields, state.nameA, state.nameB, settings,
+                                      state.storage.LastPointIndex)) {
+            result.fileError = *error;
+            result.exitCode = kExitUsage;
+        }
+#else
+        result.fileError = "--pdf needs the Qt build";
+        result.exitCode = kExitUsage;
+#endif
+    }
     return result;
 }
 

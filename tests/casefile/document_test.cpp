@@ -1,0 +1,251 @@
+// FormMain's case files and document commands on the real window: save and open with every outcome,
+// the save-changes prompt, the dialogs and their folder.
+#include <QCoreApplication>
+#include <QLabel>
+
+#include "casefile.h"
+#include "documentfixture.h"
+
+namespace zorvek {
+
+namespace {
+
+EquilibriumTable FourPoints() {
+    EquilibriumTable t;
+    const double xs[] = {0, 0.2, 0.6, 1}, ys[] = {0, 0.4, 0.85, 1};
+    for (int i = 0; i < 4; ++i) t.x[i] = xs[i], t.y[i] = ys[i];
+    t.LastPointIndex = 3;
+    return t;
+}
+
+} // namespace
+
+TEST_F(DocumentTest, SaveAndReopenGiveTheSameCase) {
+    form->Text16->setText("Metanol");
+    form->Text17->setText("Agua");
+    form->Text4->setText("0.9");
+    form->Text6->setText(" 2.5 ");
+    form->TablaELV = FourPoints();
+    form->CrearSuperTABLA_ELV();
+    form->OptTAB->setChecked(true);
+    form->OptTAB_Click();
+    const QString path = Path("case.mct");
+    ASSERT_TRUE(form->Save(path));
+    EXPECT_EQ(form->DocumentName, path);
+    EXPECT_FALSE(form->Modified);
+    EXPECT_TRUE(appState().PATH_FILE.isEmpty()); // saving does not move the case folder
+    const QByteArray bytes = Bytes(path);
+    EXPECT_EQ(bytes.count("\r\n"), 112);
+    EXPECT_TRUE(
+        bytes.startsWith("<A=Metanol>\r\n<B=Agua>\r\n<ALPHA=2>\r\n<Q=0.5>\r\n<ZF=0.46>\r\n<XB=0.17>\r\n"
+                         "<XD=0.9>\r\n<R=2.5>\r\n<E=1.0>\r\n<VLE=TABLE>\r\n[[\r\n0\t0\r\n.2\t.4\r\n"));
+
+    std::array<QString, 18> before;
+    for (int n = 1; n <= 17; ++n) before[n] = form->TextFields[n]->text().trimmed();
+    form->Borrar();
+    form->TablaELV = EquilibriumTable();
+    form->OptVOL->setChecked(true);
+    form->OptVOL_Click();
+    form->Abrir(path);
+    for (int n : {1, 2, 3, 4, 5, 6, 15, 16, 17}) EXPECT_EQ(form->TextFields[n]->text(), before[n]) << n;
+    EXPECT_EQ(form->TablaELV, FourPoints());
+    EXPECT_TRUE(form->OptTAB->isChecked());
+    EXPECT_TRUE(form->TableMode);
+    EXPECT_FALSE(form->Text7->text().isEmpty()); // recomputed
+    EXPECT_EQ(form->DocumentName, path);
+    EXPECT_FALSE(form->Modified);
+    EXPECT_EQ(appState().PATH_FILE, dir.path());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(DocumentTest, MissingEfficiencyTagLeavesTheFieldEmpty) {
+    QByteArray text = CaseWithBlock("<VLE=ALPHA>\r\n", "");
+    text.replace("<E=1.0>\r\n", "");
+    Write(Path("noe.mct"), text);
+    form->Abrir(Path("noe.mct"));
+    EXPECT_EQ(form->Text15->text(), "");
+    EXPECT_EQ(form->Text1->text(), "2");
+    EXPECT_FALSE(form->LblERROR->text().isEmpty()); // Calcular reports the empty field
+    EXPECT_EQ(form->DocumentName, Path("noe.mct"));
+}
+
+TEST_F(DocumentTest, BlockWithoutEndMakesTheDocumentUnnamed) {
+    form->DocumentName = Path("earlier.mct");
+    const EquilibriumTable table = form->TablaELV;
+    QByteArray text = CaseWithBlock("<VLE=TABLE>\r\n", "0.1\t0.3\r\n");
+    text.replace("]]", "");
+    Write(Path("open.mct"), text);
+    form->Abrir(Path("open.mct"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "ERROR: Invalid format:\r\n" + Path("open.mct"));
+    EXPECT_EQ(messages[0].title, "Error");
+    EXPECT_EQ(messages[0].icon, MsgIcon::Warning);
+    EXPECT_EQ(form->DocumentName, "");
+    EXPECT_FALSE(form->Modified);
+    EXPECT_EQ(form->TablaELV, table);
+    EXPECT_EQ(form->Text3->text(), "0.46"); // the fields keep what the tags gave
+    EXPECT_EQ(form->Text7->text(), "");     // no recomputation
+}
+
+TEST_F(DocumentTest, RejectedTableKeepsTheTableAndTheName) {
+    struct Case {
+        QByteArray block;
+        QString esp;
+    };
+    const Case cases[] = {
+        {"0\t0.2\r\n", "ERROR: Valores incompatibles para disolución pura de un componente"},
+        {"1.2\t0.9\r\n", "ERROR: Datos fuera del rango [0, 1]"},
+        {"0.3\t0.5\r\n0.3\t0.6\r\n", "ERROR: Los valores no son consecutivos"},
+    };
+    appState().UiLanguage = "ESP";
+    for (const Case& c : cases) {
+        messages.clear();
+        form->DocumentName = Path("earlier.mct");
+        form->TablaELV = FourPoints();
+        Write(Path("bad.mct"), CaseWithBlock("<VLE=TABLE>\r\n", c.block));
+        form->Abrir(Path("bad.mct"));
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text, c.esp);
+        EXPECT_EQ(form->TablaELV, FourPoints());
+        EXPECT_EQ(form->DocumentName, Path("earlier.mct"));
+        EXPECT_TRUE(form->Modified); // the fields changed
+    }
+}
+
+TEST_F(DocumentTest, TableCaseWithOnePointOpensInTheAlphaModel) {
+    Write(Path("one.mct"), CaseWithBlock("<VLE=TABLE>\r\n", "1\t1\r\n"));
+    form->OptTAB->setChecked(true);
+    form->Abrir(Path("one.mct"));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(form->OptVOL->isChecked());
+    EXPECT_FALSE(form->TableMode);
+    EXPECT_EQ(form->DocumentName, Path("one.mct"));
+}
+
+TEST_F(DocumentTest, CommasTabsAndBlankLinesCompleteToFourPoints) {
+    Write(Path("t.mct"), CaseWithBlock("<VLE=TABLE>\r\n", "0,2 0,4\r\n\r\n\r\n0.6\t\t0.85\r\n"));
+    form->Abrir(Path("t.mct"));
+    EXPECT_EQ(form->TablaELV, FourPoints());
+    EXPECT_TRUE(form->TableMode);
+    EXPECT_TRUE(form->OptTAB->isChecked());
+}
+
+TEST_F(DocumentTest, SavingOverALongerFileLeavesNoTrace) {
+    const QString path = Path("long.mct");
+    Write(path, QByteArray(20000, 'x'));
+    ASSERT_TRUE(form->Save(path));
+    const QByteArray bytes = Bytes(path);
+    EXPECT_EQ(bytes.count("\r\n"), 112);
+    EXPECT_FALSE(bytes.contains('x'));
+    EXPECT_TRUE(bytes.endsWith("-1\t-1\r\n]]\r\n"));
+}
+
+TEST_F(DocumentTest, FailedSaveKeepsTheFlagAndTheName) {
+    Write(Path("plain"), "old");
+    form->DocumentName = Path("earlier.mct");
+    form->Modified = true;
+    const QString path = Path("plain/case.mct");
+    EXPECT_FALSE(form->Save(path));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith("ERROR: Unable to save the file:\r\n" + path + "\r\nError : "))
+        << messages[0].text.toStdString();
+    EXPECT_TRUE(form->Modified);
+    EXPECT_EQ(form->DocumentName, Path("earlier.mct"));
+    EXPECT_EQ(Bytes(Path("plain")), "old");
+}
+
+TEST_F(DocumentTest, Windows1252NamesOpenIntact) {
+    Write(Path("old.mct"), "<A=Metanol-Agua \xD1>\r\n<B=Agua \xE1>\r\n<ALPHA=2>[[\r\n]]\r\n");
+    form->Abrir(Path("old.mct"));
+    EXPECT_EQ(form->Text16->text(), "Metanol-Agua Ñ");
+    EXPECT_EQ(form->Text17->text(), "Agua á");
+}
+
+TEST_F(DocumentTest, SavePromptOnCloseAndOpen) {
+    struct Flow {
+        const char* what;
+        QString document;
+        std::vector<MsgAnswer> answers;
+        std::vector<QString> paths;
+        bool closes;
+        int dialogs;
+    };
+    const Flow flows[] = {
+        {"Yes, unnamed, save-as cancelled", "", {MsgAnswer::Yes}, {""}, false, 1},
+        {"Yes, unnamed, saved", "", {MsgAnswer::Yes}, {"saved.mct"}, true, 1},
+        {"Yes, named: saves without a dialog", "named.mct", {MsgAnswer::Yes}, {}, true, 0},
+        {"Cancel", "", {MsgAnswer::Cancel}, {}, false, 0},
+        {"No", "", {MsgAnswer::No}, {}, true, 0},
+    };
+    for (const Flow& f : flows) {
+        SetUp();
+        form->DocumentName = f.document.isEmpty() ? "" : Path(f.document);
+        form->Modified = true;
+        answers.assign(f.answers.begin(), f.answers.end());
+        for (const QString& p : f.paths) paths.push_back(p.isEmpty() ? "" : Path(p));
+        const QString asked = "Do you want to save changes to " + form->DocumentName + "?";
+        form->close();
+        EXPECT_EQ(!form->isVisible(), f.closes) << f.what;
+        EXPECT_EQ(static_cast<int>(dialogs.size()), f.dialogs) << f.what;
+        ASSERT_EQ(messages.size(), 1u) << f.what;
+        EXPECT_EQ(messages[0].icon, MsgIcon::Question);
+        EXPECT_EQ(messages[0].buttons, MsgButtons::YesNoCancel);
+        EXPECT_EQ(messages[0].title, "ZORVEK");
+        EXPECT_EQ(messages[0].text, asked) << f.what;
+        EXPECT_EQ(form->Modified, !f.closes || f.answers[0] == MsgAnswer::No) << f.what;
+        messages.clear();
+        dialogs.clear();
+    }
+}
+
+TEST_F(DocumentTest, PromptTextInSpanishNamesTheDocument) {
+    appState().UiLanguage = "ESP";
+    form->DocumentName = "/casos/a.mct";
+    form->Modified = true;
+    answers = {MsgAnswer::Cancel};
+    form->mnu_Archivo_OPEN_Click();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].text, "¿Desea guardar el documento /casos/a.mct?");
+    EXPECT_TRUE(dialogs.empty()); // abandoned: no open dialog
+}
+
+TEST_F(DocumentTest, UnchangedWindowClosesWithoutAsking) {
+    form->close();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(DocumentTest, DialogsTitlesFiltersAndFolder) {
+    form->mnu_Archivo_OPEN_Click(); // cancelled
+    ASSERT_EQ(dialogs.size(), 1u);
+    EXPECT_FALSE(dialogs[0].save);
+    EXPECT_TRUE(dialogs[0].mustExist);
+    EXPECT_EQ(dialogs[0].title, "Open");
+    EXPECT_EQ(dialogs[0].filter, "McCabe-Thiele file (*.mct)|*.mct|All files (*.*)|*.*");
+    EXPECT_EQ(dialogs[0].folder, QCoreApplication::applicationDirPath());
+
+    appState().UiLanguage = "ESP";
+    paths = {Path("other.mct")};
+    form->mnu_Archivo_SAVEAS_Click();
+    ASSERT_EQ(dialogs.size(), 2u);
+    EXPECT_TRUE(dialogs[1].save);
+    EXPECT_TRUE(dialogs[1].overwritePrompt);
+    EXPECT_EQ(dialogs[1].title, "Guardar como");
+    EXPECT_EQ(dialogs[1].filter, "Archivo de McCabe-Thiele (*.mct)|*.mct|Todos los archivos (*.*)|*.*");
+    EXPECT_EQ(form->DocumentName, Path("other.mct"));
+    EXPECT_TRUE(appState().PATH_FILE.isEmpty()); // saving leaves the case folder alone
+
+    form->mnu_Archivo_SAVE_Click(); // named: no dialog
+    EXPECT_EQ(dialogs.size(), 2u);
+    form->mnu_Archivo_SAVEAS_Click(); // save as always asks
+    EXPECT_EQ(dialogs.size(), 3u);
+
+    paths = {Path("other.mct")};
+    form->mnu_Archivo_OPEN_Click();
+    EXPECT_EQ(appState().PATH_FILE, dir.path());
+    form->mnu_Archivo_OPEN_Click();
+    EXPECT_EQ(dialogs.back().folder, dir.path());
+    EXPECT_EQ(dialogs.back().title, "Abrir");
+}
+
+} // namespace zorvek

@@ -2,6 +2,7 @@
 #include "equilibrium.h"
 
 #include <cmath>
+#include <utility>
 
 namespace zorvek {
 
@@ -40,21 +41,35 @@ bool CheckedIndex(double k, int& index, FailureRecord& failures) {
     return true;
 }
 
+// a / b when it is a finite double; otherwise the checked division records why.
+inline bool QuotientOk(double a, double b, double q) {
+    return b != 0 && std::isfinite(a) && std::isfinite(b) && std::isfinite(q);
+}
+
 // Fills one dense table along one coordinate of a segment: at v = k/1000 the volatility is interpolated
-// linearly between the segment's end volatilities, and `other` gives the conjugate composition.
-template <typename Other>
+// linearly between the segment's end volatilities, and `parts` gives the numerator and denominator of
+// the conjugate composition. The divisions are inlined here (the build runs 2002 of them); a failing one
+// goes through the failure record.
+template <typename Parts>
 bool FillSegment(std::array<double, kDenseSize>& out, double v0, double v1, double a0, double a1,
-                 FailureRecord& failures, Other other) {
+                 FailureRecord& failures, Parts parts) {
     const double first = std::floor(v0 * 1000 + 0.5);
     const double last = std::floor(v1 * 1000 + 0.5);
     for (double k = first; k <= last; k += 1) {
         int index = 0;
         if (!CheckedIndex(k, index, failures)) return false;
         const double vk = k / 1000;
-        double slope = 0;
-        if (!failures.Divide(slope, (vk - v0) * (a1 - a0), v1 - v0)) return false;
+        const double num = (vk - v0) * (a1 - a0), den = v1 - v0;
+        const double slope = num / den;
+        if (!QuotientOk(num, den, slope)) {
+            double unchanged = 0;
+            return failures.Divide(unchanged, num, den);
+        }
         const double alpha = a0 + slope;
-        if (!other(out[index], vk, alpha)) return false;
+        const auto [top, bottom] = parts(vk, alpha);
+        const double value = top / bottom;
+        if (!QuotientOk(top, bottom, value)) return failures.Divide(out[index], top, bottom);
+        out[index] = value;
     }
     return true;
 }
@@ -83,12 +98,8 @@ bool CrearSuperTABLA_ELV(const EquilibriumTable& table, DenseTables& dense, Fail
         const bool endOk =
             x1 == 1 ? LocalVolatility(x0, y0, a1, failures) : LocalVolatility(x1, y1, a1, failures);
         if (!endOk) return false;
-        auto yOfX = [&](double& target, double xk, double alpha) {
-            return failures.Divide(target, xk * alpha, xk * (alpha - 1) + 1);
-        };
-        auto xOfY = [&](double& target, double yk, double alpha) {
-            return failures.Divide(target, yk, alpha + yk * (1 - alpha));
-        };
+        auto yOfX = [](double xk, double alpha) { return std::pair{xk * alpha, xk * (alpha - 1) + 1}; };
+        auto xOfY = [](double yk, double alpha) { return std::pair{yk, alpha + yk * (1 - alpha)}; };
         if (!FillSegment(dense.DenseY, x0, x1, a0, a1, failures, yOfX)) return false;
         if (!FillSegment(dense.DenseX, y0, y1, a0, a1, failures, xOfY)) return false;
     }

@@ -193,7 +193,25 @@ std::string FormatSignificant(double x, double n, std::string_view decimalSymbol
 }
 
 std::string FormatFixed4(double v, std::string_view decimalSymbol) {
-    std::string s = FormatSignificant(std::fabs(v) + 10, 6, decimalSymbol);
+    const double a = std::fabs(v) + 10;
+    if (a < 99) {
+        // The listings call this for every cell, so compute directly what the general route gives for
+        // 10 <= a < 99: five significant decimals below the tens, i.e. N = a rounded half up to 1e-4.
+        // The text of N / 10000 at 15 digits is N's digits with the point four places from the right.
+        const long n = static_cast<long>(std::floor(a * 10000 + 0.5));
+        const long frac = n % 10000;
+        std::string out;
+        out.reserve(5 + decimalSymbol.size());
+        out.push_back(static_cast<char>('0' + (n / 10000) % 10));
+        out.append(decimalSymbol);
+        out.push_back(static_cast<char>('0' + frac / 1000));
+        out.push_back(static_cast<char>('0' + frac / 100 % 10));
+        out.push_back(static_cast<char>('0' + frac / 10 % 10));
+        out.push_back(static_cast<char>('0' + frac % 10));
+        if (out.size() > 6) out.resize(6);
+        return out;
+    }
+    std::string s = FormatSignificant(a, 6, decimalSymbol);
     if (s.find(decimalSymbol) == std::string::npos) {
         s += decimalSymbol;
         s += "0000";

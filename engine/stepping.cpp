@@ -1,6 +1,8 @@
 // The McCabe-Thiele staircase and the listings of its corners and of the equilibrium curve.
 #include "stepping.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "numtext.h"
@@ -8,19 +10,6 @@
 namespace zorvek {
 
 namespace {
-
-std::string ReplaceAll(const std::string& s, std::string_view from, std::string_view to) {
-    if (from.empty()) return s;
-    std::string out;
-    out.reserve(s.size() + s.size() / 4);
-    size_t pos = 0;
-    for (size_t hit; (hit = s.find(from, pos)) != std::string::npos; pos = hit + from.size()) {
-        out.append(s, pos, hit - pos);
-        out.append(to);
-    }
-    out.append(s, pos, std::string::npos);
-    return out;
-}
 
 // Walks one section of the column on one operating line until x drops below `until`. Returns false
 // when the stage limit stopped it.
@@ -72,14 +61,41 @@ void StepStages(const SteppingLines& lines, const EquilibriumModel& model, Failu
     r.y[r.count] = y < 0 ? 0 : y;
 }
 
+namespace {
+
+// A listing cell in markup: the decimal symbol of the FormatFixed4 text written as "&.".
+void AppendMarkupCell(std::string& markup, const std::string& cell, std::string_view decimalSymbol) {
+    const size_t at = cell.find(decimalSymbol);
+    if (decimalSymbol.empty() || at == std::string::npos) {
+        markup += cell;
+        return;
+    }
+    markup.append(cell, 0, at).append("&.").append(cell, at + decimalSymbol.size(), std::string::npos);
+}
+
+void AppendNumber(std::string& s, int n) {
+    char buf[16];
+    s.append(buf, std::to_chars(buf, buf + sizeof buf, n).ptr);
+}
+
+} // namespace
+
 void BuildStageListings(const std::array<double, kStairSlots>& x, const std::array<double, kStairSlots>& y,
                         int count, std::string_view decimalSymbol, std::string& text, std::string& markup) {
+    // The markup holds only these cells, tags and digits, so writing each cell's decimal symbol as "&."
+    // is the same as replacing every symbol of the finished listing.
     text.clear();
     markup.clear();
+    text.reserve(1024);
+    markup.reserve(2048);
     const int columns = std::min((count + 19) / 20, 4);
     for (int p = 0; p < columns; ++p) {
         text += "   x       y      ";
-        markup += "&+I&SP=" + std::to_string(24 * p + 8) + ":x&SP=" + std::to_string(24 * p + 18) + ":y&-I";
+        markup += "&+I&SP=";
+        AppendNumber(markup, 24 * p + 8);
+        markup += ":x&SP=";
+        AppendNumber(markup, 24 * p + 18);
+        markup += ":y&-I";
     }
     text += "\r\n";
     markup += "&LF";
@@ -92,20 +108,27 @@ void BuildStageListings(const std::array<double, kStairSlots>& x, const std::arr
             const int k = 20 * p + i;
             if (x[k] == 0) continue;
             const std::string xs = FormatFixed4(x[k], decimalSymbol), ys = FormatFixed4(y[k], decimalSymbol);
-            text += xs + "  " + ys + "    ";
-            markup += "&SP=" + std::to_string(24 * p + 5) + ":" + xs + "&SP=" + std::to_string(24 * p + 15) +
-                      ":" + ys;
+            text.append(xs).append("  ").append(ys).append("    ");
+            markup += "&SP=";
+            AppendNumber(markup, 24 * p + 5);
+            markup += ':';
+            AppendMarkupCell(markup, xs, decimalSymbol);
+            markup += "&SP=";
+            AppendNumber(markup, 24 * p + 15);
+            markup += ':';
+            AppendMarkupCell(markup, ys, decimalSymbol);
         }
         text += "\r\n";
         markup += "&LF";
     }
-    markup = ReplaceAll(markup, decimalSymbol, "&.");
 }
 
 void BuildEquilibriumListings(const EquilibriumModel& model, std::string_view decimalSymbol,
                               std::string& text, std::string& markup) {
     text = "   x        y           x        y\r\n";
     markup = "&+I&SP=8:x &SP=18:y &SP=32:x &SP=42:y &-I &LF";
+    text.reserve(512);
+    markup.reserve(1024);
     FailureRecord unused; // the listed arguments lie inside the tables and never fail
     for (int j = 0; j <= 9; ++j) {
         const double xa = j / 20.0, xb = (j + 10) / 20.0;
@@ -113,10 +136,16 @@ void BuildEquilibriumListings(const EquilibriumModel& model, std::string_view de
         const std::string ya = FormatFixed4(model.EquilibriumY(xa, unused), decimalSymbol);
         const std::string b = FormatFixed4(xb, decimalSymbol);
         const std::string yb = FormatFixed4(model.EquilibriumY(xb, unused), decimalSymbol);
-        text += a + "   " + ya + "      " + b + "   " + yb + "\r\n";
-        markup += "&SP=5:" + a + "&SP=15:" + ya + "&SP=29:" + b + "&SP=39:" + yb + "&LF";
+        text.append(a).append("   ").append(ya).append("      ").append(b).append("   ").append(yb).append(
+            "\r\n");
+        const std::pair<const char*, const std::string*> cells[] = {
+            {"&SP=5:", &a}, {"&SP=15:", &ya}, {"&SP=29:", &b}, {"&SP=39:", &yb}};
+        for (const auto& [tag, cell] : cells) {
+            markup += tag;
+            AppendMarkupCell(markup, *cell, decimalSymbol);
+        }
+        markup += "&LF";
     }
-    markup = ReplaceAll(markup, decimalSymbol, "&.");
 }
 
 } // namespace zorvek

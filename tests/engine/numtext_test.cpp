@@ -152,3 +152,19 @@ TEST(TableNumberText, FileAndClipboardFormsReadBack) {
         }
     }
 }
+
+TEST(FormatFixed4, AgreesWithItsDefinitionEverywhere) {
+    // s = FormatSignificant(|v| + 10, 6), padded with the symbol and zeros, from its second character.
+    auto definition = [](double v, std::string_view ds) {
+        std::string s = FormatSignificant(std::fabs(v) + 10, 6, ds);
+        if (s.find(ds) == std::string::npos) s += std::string(ds) + "0000";
+        s += "0000";
+        return s.substr(1, 6);
+    };
+    for (int i = -200000; i <= 1200000; i += 7) {
+        const double v = i / 1000000.0;
+        ASSERT_EQ(FormatFixed4(v, ","), definition(v, ",")) << v;
+    }
+    for (double v : {0.00005, 0.99995, 0.12345, 0.5, 88.99999, 89.5, 120.0, 1e-300})
+        EXPECT_EQ(FormatFixed4(v, "."), definition(v, ".")) << v;
+}

@@ -8,11 +8,7 @@
 namespace zorvek {
 
 void FormMain::DisablePendingCommands() {
-    LabelB[2]->setEnabled(false); // Ver informe
 }
-
-// Reports
-void FormMain::CrearINFORME_HTFC() {}
 
 // Drags of sliders and markers (formmain_drag.cpp)
 void FormMain::Image2_MouseDown(int, QPoint) {}

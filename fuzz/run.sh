@@ -17,6 +17,7 @@ all_targets=(
   "casefile:fuzz/casefile_fuzz.cpp:engine casefile"
 )
 wanted=("$@")
+status=0
 
 for entry in "${all_targets[@]}"; do
   IFS=: read -r name source folders <<<"$entry"
@@ -34,8 +35,13 @@ for entry in "${all_targets[@]}"; do
   finds=$out/$name.finds
   mkdir -p "$corpus" "$finds"
   echo "== $name: fuzzing for ${seconds}s"
-  (cd "$out" && ./"$name" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
-    "$name.finds" "../$corpus" 2>&1 | tail -n 12)
+  # A crash leaves its input as build-fuzz/<name>-crash-*; the other targets still run.
+  if ! (cd "$out" && ./"$name" -max_total_time="$seconds" -max_len=4096 -print_final_stats=1 \
+    -artifact_prefix="$name-" "$name.finds" "../$corpus" >"$name.log" 2>&1); then
+    echo "== $name: FAILED, see $out/$name.log and $out/$name-crash-*"
+    status=1
+  fi
+  tail -n 6 "$out/$name.log"
   merged=$out/$name.merged
   rm -rf "$merged" && mkdir -p "$merged"
   # Greedy set cover on edges alone keeps the stored corpus at tens of files.
@@ -43,3 +49,4 @@ for entry in "${all_targets[@]}"; do
   rm -rf "$corpus" && mv "$merged" "$corpus"
   echo "== $name: corpus now $(ls "$corpus" | wc -l) files"
 done
+exit $status

@@ -2,6 +2,8 @@
 // pdftoppm, to see the diagram's square where it belongs, in colour or only in black and grey.
 #include <QFile>
 #include <QImage>
+#include <QPageLayout>
+#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -28,10 +30,11 @@ class PdfExportTest : public ::testing::Test {
         EXPECT_TRUE(ExportPdf(path, CasePageSource(c), &error)) << error.description.toStdString();
         return path;
     }
-    // Page 2 at 100 pixels per inch.
-    QImage PageTwo(const QString& pdf) {
+    // A page at 100 pixels per inch.
+    QImage PageImage(const QString& pdf, int number = 2) {
         const QString stem = dir_.filePath("page");
-        RunTool("pdftoppm", {"-r", "100", "-f", "2", "-l", "2", "-png", "-singlefile", pdf, stem});
+        const QString n = QString::number(number);
+        RunTool("pdftoppm", {"-r", "100", "-f", n, "-l", n, "-png", "-singlefile", pdf, stem});
         return QImage(stem + ".png");
     }
     QTemporaryDir dir_;
@@ -103,7 +106,7 @@ TEST_F(PdfExportTest, DiagramSquareSpans10To190InColourOrBlack) {
     for (bool blackAndWhite : {false, true}) {
         PrintableCase c;
         c.BlackAndWhite = blackAndWhite;
-        const QImage page = PageTwo(Export(c, blackAndWhite ? "bw.pdf" : "colour.pdf"));
+        const QImage page = PageImage(Export(c, blackAndWhite ? "bw.pdf" : "colour.pdf"));
         ASSERT_FALSE(page.isNull()) << "pdftoppm (poppler-utils) is needed";
         // The printable area starts 5 mm from the sheet's left edge and 10 mm from its top.
         const auto [left, right] = FrameSpanMm(page, true);
@@ -125,6 +128,33 @@ TEST_F(PdfExportTest, UnwritableFolderFailsAndKeepsNothing) {
     EXPECT_FALSE(ExportPdf(dir_.filePath("missing/case.pdf"), CasePageSource(c), &error));
     EXPECT_NE(error.code, 0);
     EXPECT_FALSE(error.description.isEmpty());
+}
+
+// The printer path: a QPrinter (here in its PDF mode) behind the same adapter the real printers use.
+TEST_F(PdfExportTest, PrinterDevicePrintsTheCopies) {
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(dir_.filePath("printer.pdf"));
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    printer->setPageMargins(QMarginsF(6, 6, 6, 6), QPageLayout::Millimeter);
+    const std::unique_ptr<PageDevice> device = WrapPagedDevice(std::move(printer));
+    EXPECT_NEAR(device->printableSizeMm().width(), 198, 0.01);
+    EXPECT_NEAR(device->printableSizeMm().height(), 285, 0.01);
+    ASSERT_EQ(PrintPages(*device, CasePageSource(PrintableCase{}), 2, false), PrintOutcome::Printed);
+    const QString text = RunTool("pdftotext", {"-layout", dir_.filePath("printer.pdf"), "-"});
+    const QStringList pages = text.split(QChar('\f'), Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), 4);
+    EXPECT_TRUE(pages[0].contains("Number of Theoretical Plates") &&
+                pages[1].contains("Number of Theoretical Plates"));
+    EXPECT_TRUE(pages[2].contains("Theoretical stages") && pages[3].contains("Theoretical stages"));
+    // The drawing's origin is the printable area's corner, 6 mm into the sheet.
+    const QImage diagram = PageImage(dir_.filePath("printer.pdf"), 3);
+    const auto [left, right] = FrameSpanMm(diagram, true);
+    const auto [top, bottom] = FrameSpanMm(diagram, false);
+    EXPECT_NEAR(left, 16, 0.6);
+    EXPECT_NEAR(right, 196, 0.6);
+    EXPECT_NEAR(top, 16, 0.6);
+    EXPECT_NEAR(bottom, 196, 0.6);
 }
 
 TEST(PdfExtension, AddedOnlyWhenMissing) {

@@ -19,9 +19,12 @@
 #include "design.h"
 #include "equilibrium.h"
 #include "messages.h"
+#include "reportfields.h"
+#include "summary.h"
 #include "tabletext.h"
 #ifdef ZORVEK_CLI_PDF
 #include "casepdf.h"
+#include "casereport.h"
 #endif
 
 using namespace zorvek;
@@ -39,6 +42,8 @@ struct CliRequest {
     std::string casePath;           // --case: fields, model and table from a saved case
     std::string savePath;           // --save: write the case as a *.mct file
     std::string pdfPath;            // --pdf: write the two printed pages as a PDF file
+    std::string reportDir;          // --report: write the worked solution and its diagram into a folder
+    bool summary = false;           // --summary: print the results summary of the printed page
     std::vector<std::string> given; // options named on the command line, in order
     std::string lang = "ENG";
     std::string decimal = ".";
@@ -74,6 +79,14 @@ const std::vector<OptionSpec>& Options() {
         {"--case", true, [](CliRequest& r, const std::string& v) { return SetText(r.casePath, v); }, "FILE"},
         {"--save", true, [](CliRequest& r, const std::string& v) { return SetText(r.savePath, v); }, "FILE"},
         {"--pdf", true, [](CliRequest& r, const std::string& v) { return SetText(r.pdfPath, v); }, "FILE"},
+        {"--report", true, [](CliRequest& r, const std::string& v) { return SetText(r.reportDir, v); },
+         "DIR"},
+        {"--summary", false,
+         [](CliRequest& r, const std::string&) -> std::optional<std::string> {
+             r.summary = true;
+             return std::nullopt;
+         },
+         ""},
         {"--lang", true,
          [](CliRequest& r, const std::string& v) -> std::optional<std::string> {
              if (v != "ESP" && v != "ENG") return "--lang takes ESP or ENG";
@@ -212,6 +225,7 @@ struct CliResult {
     int exitCode = kExitUsage;
     DesignOutcome outcome;
     std::string fileError;
+    std::string summary; // --summary of a solved case
 };
 
 // Reads the first table block of a table or case file, checks and completes it, and builds the dense
@@ -348,6 +362,21 @@ CliResult SolveRequest(const CliRequest& request) {
         result.exitCode = kExitUsage;
 #endif
     }
+    if (result.exitCode == kExitSolved && request.summary)
+        result.summary = Informe(ReportFieldsFromOutcome(
+            state.fields, state.nameA, state.nameB, result.outcome, settings, state.storage.LastPointIndex));
+    if (!request.reportDir.empty() && result.exitCode == kExitSolved) {
+#ifdef ZORVEK_CLI_PDF
+        if (auto error = WriteCaseReport(request.reportDir, state.fields, state.nameA, state.nameB, settings,
+                                         state.storage.LastPointIndex)) {
+            result.fileError = *error;
+            result.exitCode = kExitUsage;
+        }
+#else
+        result.fileError = "--report needs the Qt build";
+        result.exitCode = kExitUsage;
+#endif
+    }
     return result;
 }
 
@@ -455,6 +484,10 @@ int main(int argc, char** argv) {
         std::cerr << result.fileError << "\n";
         return kExitUsage;
     }
-    std::cout << (request.json ? JsonOutcome(result.outcome) : HumanOutcome(result.outcome, request.lang));
+    if (request.summary && result.exitCode == kExitSolved)
+        std::cout << result.summary;
+    else
+        std::cout << (request.json ? JsonOutcome(result.outcome)
+                                   : HumanOutcome(result.outcome, request.lang));
     return result.exitCode;
 }

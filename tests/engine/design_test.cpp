@@ -186,3 +186,16 @@ TEST(Calcular, StageLimit) {
                                                      .append("   x       y      ")
                                                      .append("   x       y      "));
 }
+
+TEST(Calcular, OneStageCrossingBothFeedAndBottomsSkipsTheExhaustingSection) {
+    // Stage 5 carries x from 0.4264 to 0.3627, past xq = 0.40429 and xB = 0.40 together.
+    const DesignOutcome o = Solve({.xB = "0.40"}, ".");
+    ASSERT_EQ(o.error, "");
+    ASSERT_EQ(o.stairPoints.size(), 11u);
+    const StairPoint before = o.stairPoints[8], after = o.stairPoints[9], last = o.stairPoints[10];
+    EXPECT_EQ(after.x, last.x);
+    EXPECT_LT(o.mS * last.x + o.bS, 0);
+    EXPECT_EQ(last.y, 0); // a y below 0 is stored as 0
+    EXPECT_DOUBLE_EQ(o.NF, 4 + (before.x - o.xq) / (before.x - after.x));
+    EXPECT_DOUBLE_EQ(o.NPT, 4 + (before.x - 0.40) / (before.x - after.x));
+}

@@ -204,7 +204,9 @@ TEST_F(PrintDialogTest, CancelButtonAndCloseLeaveNothingAccepted) {
     EXPECT_FALSE(appState().PrintAccepted);
     frmImprimir closed;
     closed.show();
-    closed.close();
+    appState().PrintAccepted = true;
+    closed.close(); // the title-bar button
+    EXPECT_FALSE(closed.isVisible());
     EXPECT_FALSE(appState().PrintAccepted);
     EXPECT_TRUE(messages_.empty());
 }

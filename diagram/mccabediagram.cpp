@@ -6,7 +6,7 @@ namespace zorvek {
 
 PlotBox PlotBoxOf(const DiagramCanvas& canvas) {
     if (canvas.IsPage()) return {10, 190, 180, 180};
-    return {25, canvas.Height() - 25, canvas.Width() - 50, canvas.Height() - 50};
+    return PicturePlotBox(canvas.Width(), canvas.Height());
 }
 
 QColor ColourOf(DiagramColour which, const DiagramCanvas& canvas, const DiagramOptions& options) {

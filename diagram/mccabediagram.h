@@ -26,8 +26,14 @@ struct DiagramOptions {
 struct PlotBox {
     double e = 25, h = 0, f = 0, K = 0;
     QPointF Map(double x, double y) const { return {e + x * f, h - y * K}; }
+    // The composition point (x, y) at a target position: the inverse of Map, for pointer positions.
+    QPointF Unmap(double X, double Y) const { return {(X - e) / f, (h - Y) / K}; }
 };
 PlotBox PlotBoxOf(const DiagramCanvas& canvas);
+// The plot box of a picture of width x height pixels (what PlotBoxOf gives for a picture canvas).
+inline PlotBox PicturePlotBox(double width, double height) {
+    return {25, height - 25, width - 50, height - 50};
+}
 
 // The diagram's named colours on a target (page colours differ; black and white turns them black).
 enum class DiagramColour {

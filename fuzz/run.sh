@@ -15,6 +15,7 @@ all_targets=(
   "table_text:fuzz/table_text_fuzz.cpp:engine"
   "design:fuzz/design_fuzz.cpp:engine"
   "casefile:fuzz/casefile_fuzz.cpp:engine casefile"
+  "markup:fuzz/markup_fuzz.cpp:app/markview/markup.cpp"
 )
 wanted=("$@")
 status=0
@@ -25,8 +26,13 @@ for entry in "${all_targets[@]}"; do
   [[ -f $source ]] || continue
   sources=() includes=()
   for f in $folders; do
-    sources+=("$f"/*.cpp)
-    includes+=("-I$f")
+    if [[ -f $f ]]; then # a single source file of a folder that also holds windowed code
+      sources+=("$f")
+      includes+=("-I$(dirname "$f")")
+    else
+      sources+=("$f"/*.cpp)
+      includes+=("-I$f")
+    fi
   done
   echo "== $name: building"
   clang++ -std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \

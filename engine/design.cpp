@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "listings.h"
 #include "messages.h"
 #include "numtext.h"
 #include "stepping.h"

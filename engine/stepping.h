@@ -1,10 +1,6 @@
-// Stage stepping from the distillate down to the bottoms, and the four result listings. Used by
-// Calcular; exposed for the tests and the reports.
+// Stage stepping from the distillate down to the bottoms. Used by Calcular; exposed for the tests.
 #pragma once
 #include <array>
-#include <string>
-#include <string_view>
-#include <vector>
 
 #include "design.h"
 
@@ -30,13 +26,5 @@ struct SteppingLines {
 // Steps off the stages; arithmetic failures go to failures and leave their values unchanged.
 void StepStages(const SteppingLines& lines, const EquilibriumModel& model, FailureRecord& failures,
                 SteppingResult& result);
-
-// The stage listings, plain text and markup, of the stored points 1..count.
-void BuildStageListings(const std::array<double, kStairSlots>& x, const std::array<double, kStairSlots>& y,
-                        int count, std::string_view decimalSymbol, std::string& text, std::string& markup);
-
-// The equilibrium listings: twenty points of the curve in two column pairs.
-void BuildEquilibriumListings(const EquilibriumModel& model, std::string_view decimalSymbol,
-                              std::string& text, std::string& markup);
 
 } // namespace zorvek

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "design.h"
-#include "stepping.h"
+#include "listings.h"
 
 using namespace zorvek;
 

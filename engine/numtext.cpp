@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "textreplace.h"
+
 namespace zorvek {
 
 namespace {
@@ -24,19 +26,6 @@ std::string Without(std::string s, char ch) {
     out.reserve(s.size());
     for (char c : s)
         if (c != ch) out.push_back(c);
-    return out;
-}
-
-std::string ReplaceAll(std::string s, std::string_view from, std::string_view to) {
-    if (from.empty()) return s;
-    std::string out;
-    out.reserve(s.size());
-    size_t pos = 0;
-    for (size_t hit; (hit = s.find(from, pos)) != std::string::npos; pos = hit + from.size()) {
-        out.append(s, pos, hit - pos);
-        out.append(to);
-    }
-    out.append(s, pos, std::string::npos);
     return out;
 }
 

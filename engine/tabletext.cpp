@@ -4,25 +4,13 @@
 
 #include "messages.h"
 #include "numtext.h"
+#include "textreplace.h"
 
 namespace zorvek {
 
 namespace {
 
 constexpr std::string_view kCrLf = "\r\n";
-
-// One pass of non-overlapping replacement, left to right, like the classic Replace.
-std::string ReplaceAll(std::string_view s, std::string_view from, std::string_view to) {
-    std::string out;
-    out.reserve(s.size());
-    size_t pos = 0;
-    for (size_t hit; (hit = s.find(from, pos)) != std::string_view::npos; pos = hit + from.size()) {
-        out.append(s, pos, hit - pos);
-        out.append(to);
-    }
-    out.append(s, pos, std::string_view::npos);
-    return out;
-}
 
 std::string_view TrimSpaces(std::string_view s) {
     while (!s.empty() && s.front() == ' ') s.remove_prefix(1);

@@ -68,7 +68,9 @@ enum ResultText {
 
 struct DesignOutcome {
     Reached reached = Reached::Background;
-    std::string error;      // caption of LblERROR; empty exactly when reached == Complete
+    // Caption of LblERROR: empty when reached == Complete. A rejected case has its message, except that
+    // a UiLanguage other than "ESP" or "ENG" shows no text (test reached, not the text, for success).
+    std::string error;
     DesignInputs inputs;    // as read (valid from StreamPoints on)
     EquilibriumModel model; // the model used (for drawing the curve and the read-out)
 

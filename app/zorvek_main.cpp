@@ -1,13 +1,11 @@
-// zorvek: the desktop program. Opens the main window on the start-up case.
+// zorvek: the desktop program. Main shows the splash, which then loads and shows the main window.
 #include <QApplication>
 
-#include "formmain.h"
+#include "startup.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZORVEK");
-    zorvek::FormMain window;
-    window.Form_Load();
-    window.show();
+    zorvek::Main();
     return QApplication::exec();
 }

@@ -127,7 +127,7 @@ QString CaptionText(const Caption& caption) {
     return text;
 }
 
-int ApplyCaptions(QWidget* window, const std::vector<Caption>& captions) {
+int ApplyCaptions(QWidget* window, std::span<const Caption> captions) {
     if (!window) return 0;
     int applied = 0;
     for (const Caption& caption : captions) {

@@ -3,6 +3,7 @@
 // editor keeps its own set in tableeditor/xycaptions.h.)
 #pragma once
 #include <QString>
+#include <span>
 #include <vector>
 
 class QWidget;
@@ -29,7 +30,7 @@ QString CaptionText(const Caption& caption);
 
 // Sets every caption of the set on window and its children, in order; a control that is missing is
 // skipped. Returns how many captions were set.
-int ApplyCaptions(QWidget* window, const std::vector<Caption>& captions);
+int ApplyCaptions(QWidget* window, std::span<const Caption> captions);
 
 // The component name translated into newLanguage ("ESP" or "ENG") when its lower-case text is one of
 // agua/water, etanol/ethanol, benceno/benzene, tolueno/toluene in the other language; otherwise the

@@ -17,7 +17,9 @@ namespace zorvek {
 
 namespace {
 
-std::string Std(const QLineEdit* field) { return field->text().toStdString(); }
+std::string Std(const QLineEdit* field) {
+    return field->text().toStdString();
+}
 
 // The fields exactly as the window shows them, for the summary of page 1.
 ReportFields FieldsShown(const FormMain& w) {
@@ -45,7 +47,9 @@ ReportFields FieldsShown(const FormMain& w) {
     return f;
 }
 
-bool CalculationErrorShows(const FormMain& w) { return !w.LblERROR->text().isEmpty(); }
+bool CalculationErrorShows(const FormMain& w) {
+    return !w.LblERROR->text().isEmpty();
+}
 
 // The pages of the case in the window; page 2's diagram is drawn by Calcular with printing on.
 PageSource WindowPages(FormMain& w) {
@@ -82,9 +86,11 @@ void FormMain::mnu_Archivo_PRINT_Click() {
         return;
     }
     BusyCursor busy;
-    const PrintOutcome outcome = PrintPages(*device, WindowPages(*this), state.PrintCopies, state.PrintCollate);
+    const PrintOutcome outcome =
+        PrintPages(*device, WindowPages(*this), state.PrintCopies, state.PrintCollate);
     busy.Restore();
-    if (outcome == PrintOutcome::DeviceFailed) ShowError(this, Pick(printtext::PrintFailed, state.UiLanguage));
+    if (outcome == PrintOutcome::DeviceFailed)
+        ShowError(this, Pick(printtext::PrintFailed, state.UiLanguage));
 }
 
 void FormMain::mnu_Archivo_PDF_Click() {
@@ -116,8 +122,8 @@ void FormMain::mnu_Archivo_PDF_Click() {
     busy.Restore();
     state.BlackAndWhite = blackAndWhite;
     if (!written) {
-        ShowError(this, Pick(printtext::PdfWriteFailed, state.UiLanguage) + "\r\n" + path + "\r\nError : " +
-                            QString::number(error.code) + " - " + error.description);
+        ShowError(this, Pick(printtext::PdfWriteFailed, state.UiLanguage) + "\r\n" + path +
+                            "\r\nError : " + QString::number(error.code) + " - " + error.description);
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <QScrollBar>
 #include <algorithm>
 #include <cmath>
@@ -60,6 +61,8 @@ frmImprimir::frmImprimir(QWidget* parent) : QDialog(parent) {
     Text1->setContextMenuPolicy(Qt::NoContextMenu); // only typed digits reach the field
     Text1->setDragEnabled(false);
     Text1->setAcceptDrops(false);
+    // A pasted selection (middle button) bypasses the key rules; the validator keeps it to digits.
+    Text1->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9 ]*"), Text1));
     VScroll1 = Named(new QScrollBar(Qt::Vertical, this), "VScroll1");
     VScroll1->setGeometry(80, 102, 17, 26);
     VScroll1->setRange(kMinCopies, kMaxCopies);

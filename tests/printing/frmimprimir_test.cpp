@@ -2,6 +2,7 @@
 // pictures, picture buttons, Esc and the captions in both languages.
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -130,6 +131,12 @@ TEST_F(PrintDialogTest, OnlyDigitsAreTyped) {
     TypeCopies(dialog, "1a2-.,3 ");
     EXPECT_EQ(dialog.Text1->text(), "123");
     EXPECT_EQ(dialog.VScroll1->value(), 123);
+    QApplication::clipboard()->setText("4x");
+    dialog.Text1->paste();
+    EXPECT_EQ(dialog.Text1->text(), "123");
+    QApplication::clipboard()->setText("4");
+    dialog.Text1->paste();
+    EXPECT_EQ(dialog.Text1->text(), "1234");
 }
 
 TEST_F(PrintDialogTest, ArrowKeysAndSpinStopAt1And1999) {

@@ -24,7 +24,7 @@ inline ReportFields StartupFields(const std::string& lang, const std::string& de
                  d("4,35"),
                  d("7,55")};
     f.NPT = 7.5471;
-    f.MinRefluxSlope = 0.70229;
+    f.MinRefluxSlope = 0.64134;
     f.StageListing = "   x       y      \r\n" + d("0,8500  0,8500    \r\n");
     f.StageListingMarkup = "&+I&SP=8:x&SP=18:y&-I&LF&SP=5:0&.8500&SP=15:0&.8500&LF";
     f.EquilibriumListing =

@@ -102,7 +102,7 @@ TEST(WorkedSolution, EnglishStartupCase) {
         "    &+Iy = #COC(&+IR&-I_m_i_n&+I#N)(&+IR&-I_m_i_n&+I + 1#COC)x + "
         "#COC(&+Ix&-I_D&+I#N)(&+IR&-I_m_i_n&+I + 1#COC)&-I&LF"
         "For these points the slope of enriching operating line is "
-        "#COC(&+IR&-I_m_i_n&+I#N)(&+IR&-I_m_i_n&+I + 1#COC) = 0&.70229&LF"
+        "#COC(&+IR&-I_m_i_n&+I#N)(&+IR&-I_m_i_n&+I + 1#COC) = 0&.64134&LF"
         "So that:    &+IR&-I_m_i_n = 1&.7882&LF&LF"
         "#IMG('mcth_temp123456.jpg'DXmm=130:DYmm=130:#IMG)&LF"
         "Theoretical stages. From top to bottom:&LF" +
@@ -193,7 +193,7 @@ TEST(WorkedSolution, SpanishStartupCaseWithNames) {
         "    &+Iy = #COC(&+IR&-I_m_i_n&+I#N)(&+IR&-I_m_i_n&+I + 1#COC)x + "
         "#COC(&+Ix&-I_D&+I#N)(&+IR&-I_m_i_n&+I + 1#COC)&-I&LF"
         "Con estos puntos la pendiente de la R.O.E. es "
-        "#COC(&+IR&-I_m_i_n&+I#N)(&+IR&-I_m_i_n&+I + 1#COC) = 0&.70229, de donde se obtiene:&LF"
+        "#COC(&+IR&-I_m_i_n&+I#N)(&+IR&-I_m_i_n&+I + 1#COC) = 0&.64134, de donde se obtiene:&LF"
         "    &+IR&-I_m_i_n = 1&.7882&LF&LF"
         "#IMG('mcth_temp123456.jpg'DXmm=130:DYmm=130:#IMG)&LF"
         "Composición de los platos teóricos (de arriba a abajo):&LF"

@@ -1,6 +1,7 @@
 // EditarTABLA_ELV on the real main window: the modal editor's outcome and what it does to the model,
 // the table, the names and the modified flag.
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
@@ -138,6 +139,26 @@ TEST_F(EditarTablaTest, NoTableAndNoAcceptedTableMeansTheAlphaModel) {
     });
     EXPECT_FALSE(form->TableMode);
     EXPECT_TRUE(form->OptVOL->isChecked());
+}
+
+TEST_F(EditarTablaTest, ButtonAndDoubleClickOnTablaOpenTheEditor) {
+    form->OptTAB->setChecked(true);
+    form->OptTAB_Click(); // shows the "Edit VLE table..." button
+    int opened = 0;
+    auto cancelWhenOpen = [&opened] {
+        QTimer::singleShot(0, [&opened] {
+            if (auto* editor = qobject_cast<FormXYinput*>(QApplication::activeModalWidget())) {
+                ++opened;
+                editor->Cancelar();
+            }
+        });
+    };
+    cancelWhenOpen();
+    QTest::mouseClick(form->LabelB[3], Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(opened, 1);
+    cancelWhenOpen();
+    QTest::mouseDClick(form->OptTAB, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(opened, 2);
 }
 
 TEST_F(EditarTablaTest, WheelHookFollowsEachOpening) {

@@ -1,5 +1,7 @@
 // The drawing steps of the diagram, in the order Calcular reaches them.
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "mccabediagram.h"
 
@@ -27,9 +29,24 @@ void Legend(DiagramCanvas& canvas, const PlotBox& box, double fractionUp, const 
         canvas.Line(lx - 2, ly, lx - 17, ly, colour);
         Text(canvas, lx, ly - 2, text);
     } else {
-        canvas.Line(lx - 7, ly, lx - 7 - 3 * box.e, ly, colour);
-        Text(canvas, lx, ly - 9, text);
+        // On a narrow picture the entry moves left, shortening its sample line, so that its text stays
+        // inside.
+        const double room = canvas.Width() - 3 - canvas.TextWidth(text);
+        const double x = std::max(std::min(lx, room), 30.0);
+        canvas.Line(x - 7, ly, std::max(x - 7 - 3 * box.e, 3.0), ly, colour);
+        Text(canvas, x, ly - 9, text);
     }
+}
+
+// A title split at the blank nearest its middle, for pictures too narrow to hold it on one line.
+std::pair<QString, QString> SplitTitle(const QString& title) {
+    const int middle = static_cast<int>(title.size()) / 2;
+    int best = -1;
+    for (int i = 0; i < title.size(); ++i) {
+        if (title[i] == ' ' && (best < 0 || std::abs(i - middle) < std::abs(best - middle))) best = i;
+    }
+    if (best < 0) return {title, QString()};
+    return {title.left(best), title.mid(best + 1)};
 }
 
 QString Pick(const DiagramOptions& options, const char* esp, const char* eng) {
@@ -223,9 +240,24 @@ void DrawAxisTitles(DiagramCanvas& canvas, const DiagramOptions& options) {
         return;
     }
     const double e = 25;
-    Text(canvas, 39, 31, options.AxisTitleY);
-    Text(canvas, canvas.Width() - canvas.TextWidth(options.AxisTitleX) - 1.5 * e,
-         canvas.Height() - canvas.TextHeight(options.AxisTitleX) - 1.5 * e, options.AxisTitleX);
+    const double w = canvas.Width(), h = canvas.Height();
+    const double lineHeight = canvas.TextHeight(options.AxisTitleX);
+    if (39 + canvas.TextWidth(options.AxisTitleY) <= w - 3) {
+        Text(canvas, 39, 31, options.AxisTitleY);
+    } else {
+        const auto [first, second] = SplitTitle(options.AxisTitleY);
+        Text(canvas, 39, 31, first);
+        Text(canvas, 39, 31 + lineHeight, second);
+    }
+    const double x = w - canvas.TextWidth(options.AxisTitleX) - 1.5 * e;
+    if (x >= 3) {
+        Text(canvas, x, h - lineHeight - 1.5 * e, options.AxisTitleX);
+    } else {
+        // Two lines, still ending near the bottom-right corner.
+        const auto [first, second] = SplitTitle(options.AxisTitleX);
+        Text(canvas, w - canvas.TextWidth(first) - 1.5 * e, h - 2 * lineHeight - 1.5 * e, first);
+        Text(canvas, w - canvas.TextWidth(second) - 1.5 * e, h - lineHeight - 1.5 * e, second);
+    }
 }
 
 } // namespace zorvek

@@ -52,6 +52,7 @@ FormMain::FormMain(QWidget* parent) : QMainWindow(parent) {
     SetFieldText(Text6, "3");
     SetFieldText(Text15, "1.0");
     SetAxisTitles();
+    SetResultCaptions();
     resize(1000, 700);
     Form_Resize();
     Modified = false;

@@ -153,6 +153,7 @@ class FormMain : public QMainWindow {
     double GrabX = 0, GrabY = 0;
     bool CurveDrag = false;  // the alpha curve is being dragged
     bool CurveHover = false; // the pointer was last seen on the table curve
+    QPoint DragPointer;      // pointer (screen) at the press or last drag step; a move to it is no step
 
     // ---- commands ----
     void Calcular(Canvas pic = Canvas::Picture1, bool impri = false);
@@ -166,6 +167,8 @@ class FormMain : public QMainWindow {
     void OptTAB_Click();
     void Text16_Change(); // axis titles, recompute, modified
     void SetAxisTitles(); // AxisTitleX/Y from the name of A in the current language
+    void SetResultCaptions(); // captions of Text8..Text12 in the current language
+    void PlaceResultFields(); // Text8..Text12 under their captions in the middle column
     void ShowButtonPressed(int i, bool pressed);
     void ButtonClick(int i);
     void ReadCaseTexts(CaseTexts& texts) const; // the seven entry texts as typed

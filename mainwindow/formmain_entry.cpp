@@ -84,7 +84,20 @@ void FormMain::SetAxisTitles() {
     }
 }
 
+void FormMain::SetResultCaptions() {
+    Label1[20]->setText(Tr("Recta q", "q-line"));
+    Label1[21]->setText(Tr("Recta de enriquecimiento (superior)", "Enriching (upper) operating line"));
+    Label1[22]->setText(Tr("Recta de agotamiento(inferior)", "Exhausting (lower) operating line"));
+    Label1[23]->setText(Tr("Punto de corte de la recta q y las rectas de enriquecimiento y agotamiento",
+                           "Intersection of the q-line and the operating lines"));
+    Label1[25]->setText(Tr("Punto de corte de la recta q y la curva de equilibrio",
+                           "Intersection of the q-line and the equilibrium curve"));
+    PlaceResultFields();
+}
+
 void FormMain::Text16_Change() {
+    // The language switch runs this handler too: the captions that follow the language go with it.
+    SetResultCaptions();
     SetAxisTitles();
     Calcular();
     Modified = true;

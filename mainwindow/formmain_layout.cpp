@@ -44,10 +44,10 @@ void FormMain::ColocarControles() {
 
     // Names and model bands.
     const QRect names = Shape1[7]->geometry();
-    Label1[27]->setGeometry(names.x() + 6, names.y() + 8, 126, 16);
-    Text16->setGeometry(names.x() + 134, names.y() + 5, 104, 20);
-    Label1[28]->setGeometry(names.x() + 252, names.y() + 8, 132, 16);
-    Text17->setGeometry(names.x() + 386, names.y() + 5, 110, 20);
+    Label1[27]->setGeometry(names.x() + 6, names.y() + 8, 150, 16);
+    Text16->setGeometry(names.x() + 156, names.y() + 5, 88, 20);
+    Label1[28]->setGeometry(names.x() + 254, names.y() + 8, 150, 16);
+    Text17->setGeometry(names.x() + 404, names.y() + 5, 92, 20);
     const QRect model = Shape1[0]->geometry();
     Label1[29]->setGeometry(model.x() + 6, model.y() + 9, 152, 16);
     OptVOL->setGeometry(model.x() + 162, model.y() + 7, 160, 20);
@@ -83,22 +83,27 @@ void FormMain::ColocarControles() {
     group(6, 14, 16, 16, Text15, 24, 62, 5, 60);
     group(5, 4, 16, 8, Text5, 24, 62, 6, 60);
 
-    // Result equations in the middle, below the column sketch.
-    const int middleLeft = 4 + kGroupWidth + 4;
-    const int middleWidth = kRightColumn - middleLeft - 4;
-    int top = 234;
-    const std::pair<int, int> results[] = {{20, 8}, {21, 9}, {22, 10}, {23, 11}, {25, 12}};
-    for (const auto& [caption, field] : results) {
-        const int lines = field == 11 ? 3 : (field == 9 || field == 12 ? 2 : 1);
-        Label1[caption]->setGeometry(middleLeft, top, middleWidth, 12 * lines + 1);
-        top += 12 * lines + 1;
-        TextFields[field]->setGeometry(middleLeft, top, middleWidth, 20);
-        top += 24;
-    }
+    PlaceResultFields();
 
     RestLeft[3] = 14;
     RestTop[3] = 98;
     ShowButtonPressed(3, false);
+}
+
+void FormMain::PlaceResultFields() {
+    // The result equations stack in the middle column, below the column sketch, each under its caption
+    // at the height the caption takes in the current language.
+    const int left = 4 + kGroupWidth + 4;
+    const int width = kRightColumn - left - 4;
+    int top = 234;
+    const std::pair<int, int> results[] = {{20, 8}, {21, 9}, {22, 10}, {23, 11}, {25, 12}};
+    for (const auto& [caption, field] : results) {
+        const int height = Label1[caption]->heightForWidth(width);
+        Label1[caption]->setGeometry(left, top, width, height);
+        top += height + 1;
+        TextFields[field]->setGeometry(left, top, width, 20);
+        top += 25;
+    }
 }
 
 void FormMain::ShowButtonPressed(int i, bool pressed) {

@@ -114,7 +114,7 @@ void FormMain::CreatePanelControls() {
         Label1[k]->setFont(small);
         Label1[k]->setStyleSheet("QLabel { color: rgb(50, 50, 110); }");
     }
-    Label1[15]->setObjectName("Label1_15");
+    Label1[30]->hide(); // the table model's caption, shown with OptTAB
 
     OptVOL = new QRadioButton(Picture2);
     OptVOL->setObjectName("OptVOL");

@@ -1,7 +1,6 @@
 #include "casefile.h"
 
 #include "numtext.h"
-#include "tablecheck.h"
 #include "tabletext.h"
 #include "textfile.h"
 
@@ -71,15 +70,17 @@ CaseReadResult ReadCaseText(std::string_view original, std::string_view uiLangua
             break;
         }
     }
-    const TableCheck check = CheckAndCompleteTable(read, last, uiLanguage);
-    if (!check.ok) {
+    // The same checks and completion as the editor's acceptance; a table of the end points alone is
+    // not refused here but opens in the alpha model (below).
+    const TableAcceptance check = CheckAndCompleteTable(read, last, uiLanguage, false);
+    if (check.status == AcceptanceStatus::Rejected) {
         result.status = CaseReadStatus::Rejected;
         result.message = check.message;
         result.table = read;
         return result;
     }
     result.status = CaseReadStatus::Accepted;
-    result.table = check.table;
+    result.table = check.table; // an empty block (NoTable) stays empty with LastPointIndex -1
     // Only (0, 0) and (1, 1): no curve to design with, so no table counts as accepted and the case
     // opens in the alpha model; the points stay for the editor to show.
     if (result.table.LastPointIndex <= 1) result.table.LastPointIndex = -1;

@@ -92,8 +92,50 @@ std::string ClipboardTableText(const EquilibriumTable& table) {
     return out;
 }
 
-TableAcceptance AcceptTable(const EquilibriumTable& working, std::string_view uiLanguage) {
+TableAcceptance CheckAndCompleteTable(const EquilibriumTable& table, int last, std::string_view uiLanguage,
+                                      bool requireInteriorPoint) {
     TableAcceptance result;
+    result.table = table;
+    if (last < 0 || last >= kTableSlots) return result; // NoTable
+    auto reject = [&](MessageId id) {
+        result.status = AcceptanceStatus::Rejected;
+        result.message = Message(id, uiLanguage);
+        return result;
+    };
+    const EquilibriumTable& t = table;
+    for (int i = 0; i <= last; ++i) {
+        const double x = t.x[i], y = t.y[i];
+        if (!(x >= 0 && x <= 1 && y >= 0 && y <= 1)) return reject(MessageId::TableOutOfRange);
+        if (i < last && !(x < t.x[i + 1] && y < t.y[i + 1])) return reject(MessageId::TableNotIncreasing);
+        if ((x == 0) != (y == 0) || (x == 1) != (y == 1)) return reject(MessageId::TablePureComponent);
+    }
+    const bool addEnd = t.x[last] != 1;
+    const bool addStart = t.x[0] != 0;
+    const int finalLast = last + (addEnd ? 1 : 0) + (addStart ? 1 : 0);
+    if (finalLast >= kTableSlots) return reject(MessageId::TableNoRoomForEnds);
+    if (requireInteriorPoint && finalLast < 2) return reject(MessageId::TableNeedsInteriorPoint);
+
+    EquilibriumTable& out = result.table;
+    if (addEnd) {
+        ++last;
+        out.x[last] = 1;
+        out.y[last] = 1;
+    }
+    if (addStart) {
+        for (int i = last; i >= 0; --i) {
+            out.x[i + 1] = out.x[i];
+            out.y[i + 1] = out.y[i];
+        }
+        ++last;
+        out.x[0] = 0;
+        out.y[0] = 0;
+    }
+    out.LastPointIndex = last;
+    result.status = AcceptanceStatus::Accepted;
+    return result;
+}
+
+TableAcceptance AcceptTable(const EquilibriumTable& working, std::string_view uiLanguage) {
     int last = -1;
     bool stopped = false;
     for (int i = 0; i < kTableSlots; ++i) {
@@ -108,45 +150,14 @@ TableAcceptance AcceptTable(const EquilibriumTable& working, std::string_view ui
             break;
         }
     }
-    result.table = working;
-    if (!stopped || last < 0) return result; // NoTable
-
-    EquilibriumTable& t = result.table;
+    if (!stopped || last < 0) {
+        TableAcceptance none; // NoTable
+        none.table = working;
+        return none;
+    }
+    EquilibriumTable t = working;
     for (int i = last + 1; i < kTableSlots; ++i) t.x[i] = -1;
-    auto reject = [&](MessageId id) {
-        result.status = AcceptanceStatus::Rejected;
-        result.message = Message(id, uiLanguage);
-        return result;
-    };
-    for (int i = 0; i <= last; ++i) {
-        const double x = t.x[i], y = t.y[i];
-        if (!(x >= 0 && x <= 1 && y >= 0 && y <= 1)) return reject(MessageId::TableOutOfRange);
-        if (i < last && !(x < t.x[i + 1] && y < t.y[i + 1])) return reject(MessageId::TableNotIncreasing);
-        if ((x == 0) != (y == 0) || (x == 1) != (y == 1)) return reject(MessageId::TablePureComponent);
-    }
-    const bool addEnd = t.x[last] != 1;
-    const bool addStart = t.x[0] != 0;
-    const int finalLast = last + (addEnd ? 1 : 0) + (addStart ? 1 : 0);
-    if (finalLast >= kTableSlots) return reject(MessageId::TableNoRoomForEnds);
-    if (finalLast < 2) return reject(MessageId::TableNeedsInteriorPoint);
-
-    if (addEnd) {
-        ++last;
-        t.x[last] = 1;
-        t.y[last] = 1;
-    }
-    if (addStart) {
-        for (int i = last; i >= 0; --i) {
-            t.x[i + 1] = t.x[i];
-            t.y[i + 1] = t.y[i];
-        }
-        ++last;
-        t.x[0] = 0;
-        t.y[0] = 0;
-    }
-    t.LastPointIndex = last;
-    result.status = AcceptanceStatus::Accepted;
-    return result;
+    return CheckAndCompleteTable(t, last, uiLanguage, true);
 }
 
 } // namespace zorvek

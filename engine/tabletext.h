@@ -46,6 +46,14 @@ struct TableAcceptance {
     EquilibriumTable table; // see AcceptanceStatus
 };
 
+// The checks and the completion shared by the editor's acceptance and the case-file reader: points
+// 0..last are checked for range, order and pure components one point at a time, then completed with
+// (1, 1) and (0, 0). A table with no room for the completion is refused, and with requireInteriorPoint
+// also one that would hold only the two end points. A refused table comes back unchanged; last < 0
+// gives NoTable.
+TableAcceptance CheckAndCompleteTable(const EquilibriumTable& table, int last, std::string_view uiLanguage,
+                                      bool requireInteriorPoint);
+
 // The acceptance check of a working table: finds the last point, clears x of the slots after it, checks
 // range, order and pure components point by point, then completes the table with (1, 1) and (0, 0).
 TableAcceptance AcceptTable(const EquilibriumTable& working, std::string_view uiLanguage);

@@ -22,6 +22,7 @@
 #include "reportfields.h"
 #include "summary.h"
 #include "tabletext.h"
+#include "textfile.h"
 #ifdef ZORVEK_CLI_PDF
 #include "casepdf.h"
 #include "casereport.h"
@@ -141,84 +142,6 @@ std::optional<std::string> ParseArguments(int argc, char** argv, CliRequest& req
     return std::nullopt;
 }
 
-bool IsValidUtf8(std::string_view s) {
-    size_t i = 0;
-    while (i < s.size()) {
-        const unsigned char c = static_cast<unsigned char>(s[i]);
-        int extra = 0;
-        unsigned min = 0;
-        if (c < 0x80) {
-            ++i;
-            continue;
-        } else if ((c & 0xE0) == 0xC0) {
-            extra = 1, min = 0x80;
-        } else if ((c & 0xF0) == 0xE0) {
-            extra = 2, min = 0x800;
-        } else if ((c & 0xF8) == 0xF0) {
-            extra = 3, min = 0x10000;
-        } else {
-            return false;
-        }
-        if (i + static_cast<size_t>(extra) >= s.size()) return false;
-        unsigned code = c & (0x3F >> extra);
-        for (int k = 1; k <= extra; ++k) {
-            const unsigned char cc = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
-            if ((cc & 0xC0) != 0x80) return false;
-            code = (code << 6) | (cc & 0x3F);
-        }
-        if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-        i += static_cast<size_t>(extra) + 1;
-    }
-    return true;
-}
-
-void AppendUtf8(std::string& out, unsigned code) {
-    if (code < 0x80) {
-        out.push_back(static_cast<char>(code));
-    } else if (code < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (code >> 6)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    } else {
-        out.push_back(static_cast<char>(0xE0 | (code >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
-    }
-}
-
-// Files written on other systems may be Windows-1252; only component names are affected.
-std::string DecodeBytes(std::string_view bytes) {
-    if (IsValidUtf8(bytes)) return std::string(bytes);
-    static const unsigned k80to9F[32] = {0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                         0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x8D,   0x017D, 0x8F,
-                                         0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                         0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 2);
-    for (char ch : bytes) {
-        const unsigned char c = static_cast<unsigned char>(ch);
-        AppendUtf8(out, c >= 0x80 && c <= 0x9F ? k80to9F[c - 0x80] : c);
-    }
-    return out;
-}
-
-// Table rows are read at CR LF; files from other programs may end lines with LF or CR alone.
-std::string WithCrLf(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 8);
-    for (size_t i = 0; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c == '\r') {
-            out += "\r\n";
-            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
-        } else if (c == '\n') {
-            out += "\r\n";
-        } else {
-            out.push_back(c);
-        }
-    }
-    return out;
-}
-
 // The result of running a request: the exit status, the outcome when a case was solved or rejected,
 // and the one-line error of a usage or file problem.
 struct CliResult {
@@ -239,7 +162,7 @@ std::optional<std::string> LoadTable(const std::string& path, const std::string&
     if (!in) return unreadable;
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     if (in.bad()) return unreadable;
-    const std::string text = WithCrLf(DecodeBytes(bytes));
+    const std::string text = WithCrLfLineEnds(DecodeFileBytes(bytes));
     const std::optional<std::string_view> block = FindTableBlock(text);
     if (!block) return Message(MessageId::InvalidFormat, lang) + " " + path;
     EquilibriumTable working;

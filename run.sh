@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds ZORVEK in Release and starts the program (for now the command-line solver on the start-up case).
+# Builds ZORVEK in Release and starts the desktop program.
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build --target zorvek-cli
-exec build/app/zorvek-cli "$@"
+cmake --build build --target zorvek markview
+exec build/app/zorvek

@@ -27,6 +27,7 @@ wait_for() { # file pattern seconds
 }
 
 startups=()
+cpus=()
 peaks=()
 for run in $(seq 1 "$runs"); do
     export XDG_CONFIG_HOME=$work/config$run
@@ -36,6 +37,7 @@ for run in $(seq 1 "$runs"); do
     pid=$!
     wait_for "$out" cursor_xd 20 || { echo "run $run: no start-up report" >&2; kill $pid; exit 1; }
     startups+=("$(awk '/^startup_ms/ {print $2}' "$out")")
+    cpus+=("$(awk '/^startup_cpu_ms/ {print $2}' "$out")")
     read -r x y < <(awk '/^cursor_xd/ {print $2, $3}' "$out")
     # Drag the distillate cursor left and back, a few pixels per step.
     xdotool mousemove "$x" "$y" mousedown 1
@@ -59,4 +61,5 @@ summary() { # label unit values...
         '{v[NR]=$1} END {printf "%s: median %.1f %s, min %.1f, max %.1f (%d runs)\n", l, v[int((NR+1)/2)], u, v[1], v[NR], NR}'
 }
 summary "start-up to first drawn diagram (splash 400 ms excluded)" ms "${startups[@]}"
+summary "CPU time of the process up to that moment" ms "${cpus[@]}"
 summary "peak memory of a start, drag and close session" MB $(for k in "${peaks[@]}"; do echo "scale=1; $k/1024" | bc; done)

@@ -99,8 +99,7 @@ void FormMain::CrearINFORME_HTFC() {
     });
     const QString bmp = folder + "/mcth_temp" + number + ".bmp";
     const QString jpg = folder + "/mcth_temp" + number + ".jpg";
-    Picture4.save(bmp, "BMP");
-    if (!WaitForFile(bmp, kFileWaitMs)) {
+    if (!Picture4.save(bmp, "BMP") || !WaitForFile(bmp, kFileWaitMs)) {
         busy.Restore();
         ShowError(this,
                   Tr("No se ha podido guardar la imagen del diagrama:", "The diagram picture could not be "

@@ -2,6 +2,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include "paint.h"
 
@@ -42,6 +43,15 @@ QSize PageView::sizeHint() const {
 void PageView::UpdateSize() {
     setMinimumSize(sizeHint());
     resize(sizeHint());
+}
+
+void PageView::wheelEvent(QWheelEvent* event) {
+    if (!(event->modifiers() & Qt::ControlModifier) || event->angleDelta().y() == 0) {
+        event->ignore(); // plain wheel: the scroll area scrolls
+        return;
+    }
+    emit zoomRequested(event->angleDelta().y() > 0);
+    event->accept();
 }
 
 void PageView::paintEvent(QPaintEvent* event) {

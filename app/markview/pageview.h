@@ -19,9 +19,11 @@ class PageView : public QWidget {
 
   signals:
     void firstPagePainted();
+    void zoomRequested(bool in); // Ctrl + wheel
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     void UpdateSize();

@@ -50,6 +50,7 @@ ViewerWindow::ViewerWindow(const QString& language, QWidget* parent)
         scrolls_[part] = scroll;
         tabs_->addTab(scroll, PartHeading(language_, part));
         connect(view, &PageView::firstPagePainted, this, &ViewerWindow::firstPagePainted);
+        connect(view, &PageView::zoomRequested, this, [this](bool in) { in ? ZoomIn() : ZoomOut(); });
     }
     box->addWidget(problem_);
     box->addWidget(tabs_);

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 
 #include "layout.h"
@@ -246,6 +247,16 @@ TEST_F(MarkviewWindow, ZoomChangesThePageSize) {
     EXPECT_GT(w.View(kStatement)->width(), width);
     w.ActualSize();
     EXPECT_EQ(w.View(kStatement)->width(), width);
+    // Ctrl + wheel zooms; the plain wheel leaves the zoom alone (it scrolls).
+    const auto wheel = [&](Qt::KeyboardModifiers modifiers, int delta) {
+        QWheelEvent event(QPointF(10, 10), QPointF(10, 10), QPoint(), QPoint(0, delta), Qt::NoButton,
+                          modifiers, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(w.View(kStatement), &event);
+    };
+    wheel(Qt::NoModifier, 120);
+    EXPECT_EQ(w.View(kStatement)->width(), width);
+    wheel(Qt::ControlModifier, -120);
+    EXPECT_LT(w.View(kStatement)->width(), width);
 }
 
 } // namespace

@@ -70,9 +70,8 @@ double ApplyEdgeLimits(double edge, double size, const std::vector<EdgeLimit>& l
     return edge;
 }
 
-double DiagonalMarkerValue(int k, double x) {
-    if (k == 2 && x >= 1) x = 0.999;
-    return RoundDrag(x, 3);
+double DiagonalMarkerX(int k, double x) {
+    return k == 2 && x >= 1 ? 0.999 : x;
 }
 
 QPointDrag QPointDragValues(double xq, double yq, double zF, double xD) {
@@ -106,7 +105,8 @@ double AlphaThroughPoint(double x, double y) {
 }
 
 bool NearCurveRow(double curveRow, double pointerRow) {
-    return std::abs(curveRow - pointerRow) <= 5;
+    // The tolerance keeps exactly 5 pixels near when the curve's row carries rounding noise.
+    return std::abs(curveRow - pointerRow) <= 5 + 1e-9;
 }
 
 } // namespace zorvek

@@ -44,8 +44,9 @@ struct EdgeLimit {
 // on the centre recomputed from the previous result.
 double ApplyEdgeLimits(double edge, double size, const std::vector<EdgeLimit>& limits);
 
-// The composition a diagonal marker writes from its x: the distillate never reaches 1; 3 decimals.
-double DiagonalMarkerValue(int k, double x);
+// The x a diagonal marker stands for: the distillate (k = 2) never reaches 1. Written rounded to 3
+// decimals.
+double DiagonalMarkerX(int k, double x);
 
 // What a dragged q-point writes: yq kept 0.01 above the diagonal, q from the q-line through the feed
 // point (vertical beyond slope 50, caught at 0 and 1) and R from the rectifying line through the

@@ -7,23 +7,6 @@
 
 namespace zorvek {
 
-void FormMain::DisablePendingCommands() {
-}
-
-// Drags of sliders and markers (formmain_drag.cpp)
-void FormMain::Image2_MouseDown(int, QPoint) {}
-void FormMain::Image2_MouseMove(int, QPoint) {}
-void FormMain::Image2_MouseUp(int) {}
-void FormMain::Label2_MouseDown(int, QPoint) {}
-void FormMain::Label2_MouseMove(int, QPoint) {}
-void FormMain::Label2_MouseUp(int) {}
-
-// Read-out and diagram clicks (formmain_pointer.cpp)
-void FormMain::Picture1_MouseDown(QPoint) {}
-void FormMain::Picture1_MouseMove(QPoint) {}
-void FormMain::Picture1_MouseUp(QPoint) {}
-void FormMain::Picture1_DblClick(QPoint) {}
-void FormMain::Picture2_MouseMove(QPoint) {}
-void FormMain::Timer2_Timer() {}
+void FormMain::DisablePendingCommands() {}
 
 } // namespace zorvek

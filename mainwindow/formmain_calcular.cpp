@@ -57,6 +57,8 @@ void FormMain::Calcular(Canvas pic, bool impri) {
     SetFieldText(Text13, QString());
     SetFieldText(Text14, QString());
     LblERROR->setText(QString::fromStdString(o.error));
+    // A long message wraps on a narrow diagram instead of being cut.
+    if (!o.error.empty()) LblERROR->resize(LblERROR->width(), LblERROR->heightForWidth(LblERROR->width()));
     NPT = 0;
     NF = 0;
     if (o.slopeComputed) MinRefluxSlope = o.MinRefluxSlope;

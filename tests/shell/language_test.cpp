@@ -138,3 +138,20 @@ TEST_F(SwitchTest, AboutWindowIsModalAndClosesOnAKey) {
     EXPECT_TRUE(sawAbout);
     EXPECT_EQ(MainWindow(), window_.data());
 }
+
+TEST_F(SwitchTest, TextsSetByOtherPartsFollowTheLanguage) {
+    window_->Text3->setText("0.95"); // above xD: the case is rejected with a message
+    window_->Calcular();
+    const QString englishError = window_->LblERROR->text();
+    const QString englishAxis = window_->AxisTitleX;
+    ASSERT_FALSE(englishError.isEmpty());
+    window_->mnu_IDIOMA_ESP_Click();
+    EXPECT_FALSE(window_->LblERROR->text().isEmpty());
+    EXPECT_NE(window_->LblERROR->text(), englishError);
+    EXPECT_NE(window_->AxisTitleX, englishAxis);
+    EXPECT_EQ(window_->Label1[15]->text(), QString::fromUtf8("Mezcla líquido-vapor"));
+    window_->mnu_IDIOMA_ENG_Click();
+    EXPECT_EQ(window_->LblERROR->text(), englishError);
+    EXPECT_EQ(window_->AxisTitleX, englishAxis);
+    EXPECT_EQ(window_->Label1[15]->text(), "Vapor-liquid mixture");
+}

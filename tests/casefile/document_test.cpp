@@ -152,6 +152,17 @@ TEST_F(DocumentTest, FailedSaveKeepsTheFlagAndTheName) {
     EXPECT_TRUE(form->Modified);
     EXPECT_EQ(form->DocumentName, Path("earlier.mct"));
     EXPECT_EQ(Bytes(Path("plain")), "old");
+
+    // An existing file in a folder where nothing can be created: the old file stays as it was.
+    const QString kernelFile = "/proc/version";
+    const QByteArray old = Bytes(kernelFile);
+    if (old.isEmpty()) GTEST_SKIP() << "no /proc here";
+    messages.clear();
+    EXPECT_FALSE(form->Save(kernelFile));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].text.startsWith("ERROR: Unable to save the file:\r\n/proc/version\r\nError : "));
+    EXPECT_EQ(Bytes(kernelFile), old);
+    EXPECT_TRUE(form->Modified);
 }
 
 TEST_F(DocumentTest, Windows1252NamesOpenIntact) {

@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QTimer>
 
 #include "appstate.h"
 #include "numtext.h"
@@ -277,18 +278,16 @@ bool FormXYinput::eventFilter(QObject* watched, QEvent* event) {
         const bool isX = watched == TxtX[i];
         if (!isX && watched != TxTY[i]) continue;
         if (event->type() == QEvent::KeyPress) return CellKey(i, !isX, static_cast<QKeyEvent*>(event));
-        if (event->type() == QEvent::FocusIn) static_cast<QLineEdit*>(watched)->selectAll();
-        if (event->type() == QEvent::MouseButtonRelease) {
-            // A click that gave the focus keeps the whole text selected, as the focus rule says.
+        if (event->type() == QEvent::FocusIn) {
+            // After a mouse press has placed the caret, so that the whole text stays selected.
             auto* box = static_cast<QLineEdit*>(watched);
-            if (box->property("selectOnRelease").toBool()) {
-                box->setProperty("selectOnRelease", false);
-                box->selectAll();
+            box->selectAll();
+            if (static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason) {
+                QTimer::singleShot(0, box, [box, text = box->text()] {
+                    if (box->hasFocus() && box->text() == text) box->selectAll();
+                });
             }
         }
-        if (event->type() == QEvent::FocusIn &&
-            static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason)
-            static_cast<QLineEdit*>(watched)->setProperty("selectOnRelease", true);
         return false;
     }
     return QDialog::eventFilter(watched, event);

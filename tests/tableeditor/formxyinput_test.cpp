@@ -123,6 +123,11 @@ TEST_F(EditorTest, FocusSelectsTheWholeText) {
     Focus(editor->TxTY[2]);
     EXPECT_EQ(editor->TxTY[2]->selectedText(), editor->TxTY[2]->text());
     EXPECT_FALSE(editor->TxTY[2]->text().isEmpty());
+    // A click that gives the focus leaves the whole text selected too.
+    QTest::mouseClick(editor->TxtX[5], Qt::LeftButton, {}, QPoint(4, 4));
+    QApplication::processEvents();
+    EXPECT_TRUE(editor->TxtX[5]->hasFocus());
+    EXPECT_EQ(editor->TxtX[5]->selectedText(), "0.25");
 }
 
 TEST_F(EditorTest, ButtonsShowThePressedLookAndRunOnClick) {

@@ -33,6 +33,7 @@ enum class MessageId {
     TablePureComponent,
     TableNeedsInteriorPoint,
     TableNoRoomForEnds,
+    TableUnusable,        // passes the checks but its volatilities overflow the dense build
     TableNothingToAccept, // no point before an empty slot, or no end in 100 slots
     // Table and case files: the text is followed by CR LF and the path.
     InvalidFormat,

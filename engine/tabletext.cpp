@@ -131,6 +131,16 @@ TableAcceptance CheckAndCompleteTable(const EquilibriumTable& table, int last, s
         out.y[0] = 0;
     }
     out.LastPointIndex = last;
+    // Points that pass the checks can still give a volatility no double holds (a point a hair from
+    // x = 1 with a low y): such a table would leave the dense tables half built, so refuse it here.
+    if (last >= 2) {
+        DenseTables trial;
+        FailureRecord failures;
+        if (!CrearSuperTABLA_ELV(out, trial, failures)) {
+            result.table = table;
+            return reject(MessageId::TableUnusable);
+        }
+    }
     result.status = AcceptanceStatus::Accepted;
     return result;
 }

@@ -120,6 +120,10 @@ TEST(AcceptTable, RejectionsInBothLanguages) {
          "ERROR: La tabla necesita al menos un punto entre (0, 0) y (1, 1)"},
         {Working({{1, 1}}), "ERROR: The table needs at least one point between (0, 0) and (1, 1)",
          "ERROR: La tabla necesita al menos un punto entre (0, 0) y (1, 1)"},
+        // Passes the checks, but its volatility cannot be interpolated into the dense tables.
+        {Working({{1e-310, 0.5}}),
+         "ERROR: The table gives relative volatilities that cannot be computed; check its points",
+         "ERROR: La tabla da volatilidades relativas fuera de cálculo; revise sus puntos"},
     };
     for (const auto& c : cases) {
         const TableAcceptance en = AcceptTable(c.working, "ENG");

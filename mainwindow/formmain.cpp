@@ -31,7 +31,6 @@ FormMain::FormMain(QWidget* parent) : QMainWindow(parent) {
     CreateControls();
     ColocarControles();
     ConnectEntryFields();
-    DisablePendingCommands();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -43,7 +42,6 @@ FormMain::FormMain(QWidget* parent) : QMainWindow(parent) {
     Timer2->start(600);
 
     // The design-time case; the start-up procedure overwrites it from its own values.
-    const CaseTexts start;
     SetFieldText(Text1, "2");
     SetFieldText(Text2, "0.5");
     SetFieldText(Text3, "0.46");
@@ -243,10 +241,6 @@ void FormMain::closeEvent(QCloseEvent* event) {
     }
     Form_Unload();
     event->accept();
-}
-
-void FormMain::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
 }
 
 void FormMain::changeEvent(QEvent* event) {

@@ -1,19 +1,19 @@
 // FormMain, the main window: the entry panel with its sliders, the result fields, the error line and the
 // McCabe-Thiele diagram, plus the menus. One class, its member functions split by concern:
-//   formmain.cpp          construction, controls, menus, event routing, closeEvent
+//   formmain.cpp          construction, menus, event routing, closeEvent, Timer1
+//   formmain_panel.cpp    creation of the panel's controls and of the push buttons
 //   formmain_layout.cpp   ColocarControles, Form_Resize, the push buttons' rest positions
-//   formmain_entry.cpp    entry-field handling (keys, focus, change), model switch, Borrar, axis titles
+//   formmain_entry.cpp    entry-field keys, focus and change, model switch, buttons, Borrar, axis titles
 //   formmain_cursors.cpp  ReajustarCursores and the thermal-state caption
 //   formmain_calcular.cpp Calcular: engine call, result fields, drawing, point markers
-//   formmain_captions.cpp AjustaIDIOMA_GUI, the caption table of both languages
-//   formmain_drag.cpp     slider and point-marker drags            (drag helper)
-//   formmain_pointer.cpp  read-out, curve drag, diagram clicks     (drag helper)
-//   formmain_files.cpp    open, save, save as, exit prompt         (case-file helper)
-//   formmain_table.cpp    EditarTABLA_ELV, CrearSuperTABLA_ELV     (table-editor helper)
-//   formmain_report.cpp   CrearINFORME_HTFC                        (reports helper)
-//   formmain_print.cpp    print and PDF export                     (printing helper)
-//   formmain_language.cpp language and separator menus, load/unload, help (shell helper)
-//   formmain_pending.cpp  empty bodies of commands not written yet; each helper moves its own out
+//   formmain_drag.cpp     slider and point-marker drags
+//   formmain_pointer.cpp  pointer read-out, curve drag, diagram clicks
+//   formmain_files.cpp    open, save, save as, exit prompt
+//   formmain_table.cpp    EditarTABLA_ELV, CrearSuperTABLA_ELV
+//   formmain_report.cpp   CrearINFORME_HTFC
+//   formmain_print.cpp    print and PDF export
+//   formmain_language.cpp language and decimal-separator menus, AjustaIDIOMA_GUI
+//   formmain_shell.cpp    load and unload, help menu
 #pragma once
 
 #include <QImage>
@@ -221,7 +221,6 @@ class FormMain : public QMainWindow {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:
@@ -231,7 +230,6 @@ class FormMain : public QMainWindow {
     void CreateButtons();
     void ConnectEntryFields();
     bool EntryFieldEvent(QLineEdit* field, QEvent* event);
-    void DisablePendingCommands(); // formmain_pending.cpp: entries whose command is not written yet
     DiagramOptions DrawingOptions(bool onPicture1);
     void PlaceMarker(int k, double X, double Y);
     void PostResults(const DesignOutcome& outcome);

@@ -20,8 +20,13 @@ void DiagramView::paintEvent(QPaintEvent*) {
 }
 
 QImage& DiagramView::Image() {
-    if (image_.size() != size()) {
-        image_ = QImage(size(), QImage::Format_RGB32);
+    // Device pixels on high-density screens, so that lines and text stay sharp; drawing still works in
+    // the widget's own pixels.
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (image_.size() != pixels || image_.devicePixelRatio() != ratio) {
+        image_ = QImage(pixels, QImage::Format_RGB32);
+        image_.setDevicePixelRatio(ratio);
         image_.fill(Qt::white);
     }
     return image_;

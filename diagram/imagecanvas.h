@@ -24,8 +24,8 @@ class ImageCanvas : public DiagramCanvas {
     void PrintText(const QString& text) override;
     double TextWidth(const QString& text) const override;
     double TextHeight(const QString& text) const override;
-    double Width() const override { return image_.width(); }
-    double Height() const override { return image_.height(); }
+    double Width() const override { return image_.deviceIndependentSize().width(); }
+    double Height() const override { return image_.deviceIndependentSize().height(); }
     void SetFont(const QString& family, double points, bool bold) override;
     double Resolution() const override { return 96; }
 

@@ -26,7 +26,7 @@ TEST_F(FormMainTest, DiagramTakesTheRestAtEverySize) {
         EXPECT_EQ(diagram.left(), shape.left() + shape.width() - 1);
         EXPECT_EQ(diagram.width(), client.width() - shape.width() - 15);
         EXPECT_EQ(diagram.height(), shape.height());
-        EXPECT_EQ(form->Picture1->Image().size(), diagram.size());
+        EXPECT_EQ(form->Picture1->Image().deviceIndependentSize().toSize(), diagram.size());
         EXPECT_EQ(form->LblERROR->width(), diagram.width() - 4);
         // Button row: between the panel's bottom and the frame's bottom, inside the frame.
         const int expected = int(std::nearbyint(

@@ -48,6 +48,13 @@ class DiagramCanvas {
     virtual double Resolution() const = 0;
 
   protected:
+    // Cuts a segment to the target's area with a wide margin, so that a point far outside (a q-point
+    // ten thousand million widths away) costs nothing; false when nothing of it is left or a coordinate
+    // is not a number.
+    bool ClipToTarget(double& x1, double& y1, double& x2, double& y2) const;
+    // Whether a point lies near enough to the target to be drawn at all.
+    bool NearTarget(double x, double y) const;
+
     double textX_ = 0;
     double textY_ = 0;
 };

@@ -30,6 +30,7 @@ void ImageCanvas::Line(double x1, double y1, double x2, double y2) {
 }
 
 void ImageCanvas::Line(double x1, double y1, double x2, double y2, const QColor& colour) {
+    if (!ClipToTarget(x1, y1, x2, y2)) return;
     if (x1 == x2 || y1 == y2) {
         // Grid, frame and staircase run along the pixel rows and columns: filled as whole pixels they
         // are crisp and far cheaper than stroked. Square ends, so that corners close.
@@ -46,6 +47,7 @@ void ImageCanvas::Line(double x1, double y1, double x2, double y2, const QColor&
 }
 
 void ImageCanvas::FilledCircle(double x, double y, double r, const QColor& colour) {
+    if (!NearTarget(x, y)) return;
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setPen(QPen(colour, 1));
     painter_.setBrush(colour);
@@ -54,6 +56,7 @@ void ImageCanvas::FilledCircle(double x, double y, double r, const QColor& colou
 }
 
 void ImageCanvas::PrintText(const QString& text) {
+    if (!NearTarget(textX_, textY_)) return;
     painter_.setPen(Qt::black);
     const QFontMetricsF metrics(painter_.font());
     painter_.drawText(QPointF(textX_, textY_ + metrics.ascent()), text);

@@ -20,11 +20,13 @@ void PageCanvas::Line(double x1, double y1, double x2, double y2) {
 }
 
 void PageCanvas::Line(double x1, double y1, double x2, double y2, const QColor& colour) {
+    if (!ClipToTarget(x1, y1, x2, y2)) return;
     painter_.setPen(QPen(colour, width_, Qt::SolidLine, Qt::FlatCap, Qt::RoundJoin));
     painter_.drawLine(QPointF(Px(x1), Px(y1)), QPointF(Px(x2), Px(y2)));
 }
 
 void PageCanvas::FilledCircle(double x, double y, double r, const QColor& colour) {
+    if (!NearTarget(x, y)) return;
     painter_.setPen(QPen(colour, width_));
     painter_.setBrush(colour);
     painter_.drawEllipse(QPointF(Px(x), Px(y)), Px(r), Px(r));
@@ -32,6 +34,7 @@ void PageCanvas::FilledCircle(double x, double y, double r, const QColor& colour
 }
 
 void PageCanvas::PrintText(const QString& text) {
+    if (!NearTarget(textX_, textY_)) return;
     painter_.setPen(Qt::black);
     const QFontMetricsF metrics(painter_.font(), painter_.device());
     painter_.drawText(QPointF(Px(textX_), Px(textY_) + metrics.ascent()), text);

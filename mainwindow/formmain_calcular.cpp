@@ -2,6 +2,7 @@
 // fields and the results kept for reports, and draws the diagram as far as the case got.
 #include <QLabel>
 #include <QLineEdit>
+#include <cmath>
 
 #include "appstate.h"
 #include "diagramview.h"
@@ -23,6 +24,8 @@ DiagramOptions FormMain::DrawingOptions(bool onPicture1) {
 }
 
 void FormMain::PlaceMarker(int k, double X, double Y) {
+    // A point far outside the diagram (or undefined) leaves its marker where it was.
+    if (!(std::abs(X) < 1e6 && std::abs(Y) < 1e6)) return;
     QLabel* marker = Label2[k];
     marker->move(static_cast<int>(std::lround(X - marker->width() / 2.0)),
                  static_cast<int>(std::lround(Y - marker->height() / 2.0)));

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 #include "imagecanvas.h"
 #include "mccabediagram.h"
@@ -159,4 +160,26 @@ TEST(PrintedPage, BlackAndWhiteHasNoColouredPixel) {
     ASSERT_FALSE(bw.isNull());
     EXPECT_GT(ColouredPixels(colour), 100); // the check can see colour at all
     EXPECT_EQ(ColouredPixels(bw), 0);
+}
+
+TEST(ReportImage, FarAwayOrUndefinedPointsAreSkippedOrCut) {
+    // A solved case whose q-point lies far outside the plot, and one whose pinch point is undefined.
+    DesignOutcome far = Solve({});
+    ASSERT_EQ(far.reached, Reached::Complete);
+    far.xq = 1e12;
+    far.yq = 0.75e12;
+    const QImage image = ReportImage(far);
+    // The enriching line still leaves the distillate point towards the q-point, cut at the picture.
+    const double t = 0.1 / (far.xq - far.inputs.xD);
+    const QColor red(200, 0, 0);
+    EXPECT_LT(
+        Distance(NearestColour(image, far.inputs.xD + 0.1, far.inputs.xD + t * (far.yq - far.inputs.xD), red),
+                 red),
+        40);
+    DesignOutcome undefined = Solve({});
+    undefined.xm = std::nan("");
+    undefined.xq = std::numeric_limits<double>::infinity();
+    const QImage drawn = ReportImage(undefined);
+    EXPECT_EQ(drawn.pixelColor(int(25 + 0.95 * 650), int(675 - 0.95 * 650)), QColor(96, 96, 96))
+        << "diagonal";
 }

@@ -51,3 +51,19 @@ TEST_F(FormMainTest, EveryPanelControlLiesInsideThePanel) {
         EXPECT_TRUE(panel.contains(child->geometry())) << child->objectName().toStdString();
     }
 }
+
+TEST_F(FormMainTest, RestoringOrReactivatingRedrawsTheDiagram) {
+    const QEvent::Type events[] = {QEvent::WindowStateChange, QEvent::ActivationChange};
+    for (QEvent::Type type : events) {
+        form->Picture1->ClearImage();
+        form->Text14->clear();
+        QEvent event(type);
+        QApplication::sendEvent(form.get(), &event);
+        if (type == QEvent::ActivationChange && !form->isActiveWindow()) continue; // no focus offscreen
+        EXPECT_EQ(form->Text14->text(), "7.55") << type;
+        EXPECT_NE(
+            form->Picture1->Image().pixelColor(form->Picture1->width() / 2, form->Picture1->height() / 2),
+            QColor(Qt::white))
+            << type;
+    }
+}

@@ -22,17 +22,8 @@ EquilibriumTable FullTable() {
 }
 
 CaseFieldTexts Fields() {
-    CaseFieldTexts f;
-    FieldText(f, CaseField::A) = "Metanol";
-    FieldText(f, CaseField::B) = "Agua";
-    FieldText(f, CaseField::ALPHA) = "2";
-    FieldText(f, CaseField::Q) = "0.5";
-    FieldText(f, CaseField::ZF) = "0.46";
-    FieldText(f, CaseField::XB) = "0.17";
-    FieldText(f, CaseField::XD) = "0.85";
-    FieldText(f, CaseField::R) = "3";
-    FieldText(f, CaseField::E) = "1.0";
-    return f;
+    // In CaseField order: A, B, ALPHA, Q, ZF, XB, XD, R, E.
+    return {"Metanol", "Agua", "2", "0.5", "0.46", "0.17", "0.85", "3", "1.0"};
 }
 
 void BM_CaseFileText(benchmark::State& state) {

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
+#include <algorithm>
 
 #include "appstate.h"
 #include "diagramview.h"

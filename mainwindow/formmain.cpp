@@ -207,7 +207,9 @@ bool FormMain::eventFilter(QObject* watched, QEvent* event) {
     for (int k = 0; k < 4; ++k) {
         if (watched != Label2[k] || !me) continue;
         const QPoint global = me->globalPosition().toPoint();
-        if (type == QEvent::MouseButtonPress) Label2_MouseDown(k, global);
+        // The second press of a quick double click grabs like any press (as Qt's own widgets do).
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+            Label2_MouseDown(k, global);
         if (type == QEvent::MouseMove) Label2_MouseMove(k, global);
         if (type == QEvent::MouseButtonRelease) Label2_MouseUp(k);
         return true;
@@ -215,7 +217,8 @@ bool FormMain::eventFilter(QObject* watched, QEvent* event) {
     for (int i = 0; i < 7; ++i) {
         if (watched != Image2[i] || !me) continue;
         const QPoint global = me->globalPosition().toPoint();
-        if (type == QEvent::MouseButtonPress) Image2_MouseDown(i, global);
+        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+            Image2_MouseDown(i, global);
         if (type == QEvent::MouseMove) Image2_MouseMove(i, global);
         if (type == QEvent::MouseButtonRelease) Image2_MouseUp(i);
         return true;

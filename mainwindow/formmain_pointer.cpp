@@ -101,7 +101,10 @@ void FormMain::Picture1_MouseUp(QPoint) {
     Picture1->setToolTip(QString());
 }
 
-void FormMain::Picture1_DblClick(QPoint) {
+void FormMain::Picture1_DblClick(QPoint pos) {
+    // Qt delivers the second press of a double click as this event: it presses like any other, so a
+    // quick second grab of the curve drags it.
+    Picture1_MouseDown(pos);
     if (CurveHover) EditarTABLA_ELV();
 }
 

@@ -141,3 +141,19 @@ TEST_F(DragTest, DiagramIgnoresTheCurveDuringADrag) {
     QTest::mouseRelease(form->Label2[0], Qt::LeftButton, {}, QPoint(6, 6));
     EXPECT_FALSE(form->DragFlag);
 }
+
+TEST_F(DragTest, SecondPressOfADoubleClickGrabs) {
+    // A click, then at once a press that Qt reports as a double click, then the move.
+    QWidget* controls[] = {form->Label2[3], form->Image2[0]};
+    for (QWidget* control : controls) {
+        const QPoint grab(5, 5);
+        QTest::mouseClick(control, Qt::LeftButton, {}, grab);
+        QTest::mouseDClick(control, Qt::LeftButton, {}, grab);
+        EXPECT_TRUE(form->DragFlag);
+        QTest::mouseMove(control, grab + QPoint(15, 0));
+        QTest::mouseRelease(control, Qt::LeftButton, {}, grab + QPoint(15, 0));
+        EXPECT_FALSE(form->DragFlag);
+    }
+    EXPECT_NE(form->Text3->text(), "0.46");
+    EXPECT_NE(form->Text1->text(), "2");
+}

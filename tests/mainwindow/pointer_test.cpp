@@ -120,6 +120,11 @@ TEST_F(PointerTest, PressesThatDoNotGrabTheCurve) {
         EXPECT_EQ(form->Text1->text(), "2");
         QTest::mouseRelease(form->Picture1, Qt::LeftButton, {}, QPoint(235, 100));
     }
+    // The second press of a double click on the curve grabs it too.
+    QTest::mouseDClick(form->Picture1, Qt::LeftButton, {}, QPoint(235, 225));
+    EXPECT_TRUE(form->CurveDrag);
+    QTest::mouseRelease(form->Picture1, Qt::LeftButton, {}, QPoint(235, 225));
+    EXPECT_FALSE(form->CurveDrag);
     // Just inside the lower left corner the curve is near: the press grabs it.
     QTest::mousePress(form->Picture1, Qt::LeftButton, {}, QPoint(26, 624));
     EXPECT_TRUE(form->CurveDrag);

@@ -118,6 +118,10 @@ void FormMain::ShowButtonPressed(int i, bool pressed) {
 void FormMain::Form_Resize() {
     if (isMinimized() || layoutRunning_) return;
     layoutRunning_ = true;
+    // The smallest window is 800 x 600 on the screen, frame and title bar included.
+    const QSize frame = isVisible() ? frameGeometry().size() - size() : QSize(0, 0);
+    const QSize smallest = QSize(800, 600) - frame.expandedTo(QSize(0, 0));
+    if (minimumSize() != smallest) setMinimumSize(smallest);
     const QSize client = centralWidget()->size();
     const int shapeWidth = Picture2->width() + 8;
     const int shapeHeight = std::max(client.height() - 10, Picture2->height() + 50);

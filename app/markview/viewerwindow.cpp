@@ -115,6 +115,7 @@ bool ViewerWindow::OpenReport(const QString& path) {
     options.folder = zorvek::FolderOf(path);
     layout_ = LayoutDocument(document_, options);
     for (int part = 0; part < kPartCount; ++part) views_[part]->SetPages(&layout_, layout_.partPages[part]);
+    problem_->clear();
     problem_->hide();
     tabs_->show();
     print_->setEnabled(true);
@@ -137,7 +138,7 @@ void ViewerWindow::ShowProblem(const QString& text) {
 }
 
 QString ViewerWindow::Problem() const {
-    return problem_->isVisible() || !problem_->text().isEmpty() ? problem_->text() : QString();
+    return problem_->text();
 }
 
 void ViewerWindow::ApplyZoom(double zoom) {

@@ -201,6 +201,8 @@ TEST_F(MarkviewWindow, MissingFileAndMalformedMarkupGiveAMessage) {
         EXPECT_TRUE(messages_[1].contains(lang == "ENG" ? "is not valid" : "no es válido"))
             << messages_[1].toStdString();
         EXPECT_EQ(w.Problem(), messages_[1]);
+        EXPECT_TRUE(w.OpenReport(Write("good.rex", "#ENU(a#ENU)"))); // a good report clears the reason
+        EXPECT_TRUE(w.Problem().isEmpty());
     }
 }
 

@@ -24,6 +24,9 @@ int main(int argc, char** argv) {
         QObject::connect(&window, &markview::ViewerWindow::firstPagePainted, &app, &QApplication::quit,
                          Qt::QueuedConnection);
     window.show();
+    // Started from ZORVEK's "View report": come to the front with the focus.
+    window.raise();
+    window.activateWindow();
     if (args.isEmpty()) {
         QTimer::singleShot(0, &window, [&window] { window.OpenReport(QString()); });
     } else {

@@ -64,8 +64,11 @@ class ReportHandoff : public ::testing::Test {
 
 TEST_F(ReportHandoff, WritesPictureAndDocumentAndStartsTheViewer) {
     form_->Modified = false;
+    const QString folder = ApplicationFolder() + "/temp"; // the build folder is writable
+    ASSERT_FALSE(QDir(folder).exists());
     ClickViewReport();
-    EXPECT_FALSE(form_->Modified); // viewing a report changes nothing of the case
+    EXPECT_EQ(TempFolder(), folder); // created by the report
+    EXPECT_FALSE(form_->Modified);   // viewing a report changes nothing of the case
     ASSERT_EQ(started_.size(), 1u);
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
     EXPECT_EQ(started_[0].first, ApplicationFolder() + "/markview");

@@ -240,6 +240,30 @@ TEST(WorkedSolution, PlatesAtEfficiencyOneOnlyWhenEfficiencyIsNotWrittenOne) {
     }
 }
 
+TEST(WorkedSolution, TableModelEnglishStatement) {
+    ReportFields f = StartupFields("ENG", ".");
+    f.TableMode = true;
+    f.LastPointIndex = 20;
+    EXPECT_EQ(
+        HTFC_Informe_ENG(f, kImage).statement,
+        "&+BNumber of Theoretical Plates by McCabe-Thiele method.&-B&LF"
+        "Distillation of a binary feed. Mole fractions are the most volatile component.&LF"
+        "Mole fractions:&LF"
+        "    Feed:      &SP=18:&+Iz&-I_F = 0&.46&LF"
+        "    Distillate:&SP=18:&+Ix&-I_D = 0&.85&LF"
+        "    Bottoms:   &SP=18:&+Ix&-I_B = 0&.17&LF"
+        "Parameter of thermal state of feed:&LF    &+Iq&-I = 0.5  Vapor-liquid mixture&LF"
+        "Reflux ratio:&LF    &+IR = L/D = &-I3&LF"
+        "Overall plate efficiency:&LF    &+IE = &-I1&LF"
+        "Calculate:&SP=12:&+Ba)&-B Minimum reflux ratio.&LF &SP=12:&+Bb)&-B& Number of the feed plate.&LF "
+        "&SP=12:&+Bc)&-B& Number of Theoretical Plates.&LF&LF"
+        "VLE: Vapor-Liquid Equilibrium:&LF"
+        "&+I&SP=8:x &SP=18:y &SP=32:x &SP=42:y &-I &LF"
+        "&SP=5:0&.0000&SP=15:0&.0000&SP=29:0&.5000&SP=39:0&.6667&LF&LF");
+    f.LastPointIndex = 0; // a table of one point: neither the listing nor alpha
+    EXPECT_TRUE(HTFC_Informe_ENG(f, kImage).statement.ends_with("VLE: Vapor-Liquid Equilibrium:&LF"));
+}
+
 TEST(WorkedSolution, TableModelStatementHoldsTheListing) {
     for (const std::string lang : {"ENG", "ESP"}) {
         ReportFields f = StartupFields(lang, ".");

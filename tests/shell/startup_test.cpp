@@ -165,3 +165,21 @@ TEST_F(StartupTest, ManualMissingShowsItsPath) {
     EXPECT_EQ(seams_.messages[0].text,
               "Sorry, cannot find/open the file:\r\n" + ApplicationFolder() + "/Manual_ZORVEK_EN.pdf");
 }
+
+TEST_F(StartupTest, StoredValuesOtherThanTheKnownOnesAreTakenAsTheyStand) {
+    WriteSetting("LANG", "FRA");
+    WriteSetting("DecimalSYMBOL", ";");
+    FormMain* window = Start();
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(appState().UiLanguage, "FRA");
+    EXPECT_EQ(appState().DecimalSymbol, ";");
+    // Neither language operation ran: no language is checked, and the captions are the design's.
+    EXPECT_FALSE(window->mnu_IDIOMA_ESP->isChecked());
+    EXPECT_FALSE(window->mnu_IDIOMA_ENG->isChecked());
+    EXPECT_FALSE(appState().UpdatingFields);
+    EXPECT_EQ(window->Text2->text(), "0.5"); // no separator operation converted the fields
+    window->Modified = false;
+    Close(window);
+    EXPECT_EQ(ReadSetting("LANG", "?"), "FRA");
+    EXPECT_EQ(ReadSetting("DecimalSYMBOL", "?"), ";");
+}

@@ -163,6 +163,31 @@ TEST(MarkviewRender, SubscriptSitsBelowTheBaseline) {
     EXPECT_GT(lowest, int(base->y * r.scale) + 2);
 }
 
+// Every document the fuzzer keeps is laid out and painted without a fault, and stays on its pages.
+TEST(MarkviewRender, LaysOutEveryCorpusDocument) {
+    const QDir corpus(MARKUP_CORPUS);
+    const QStringList files = corpus.entryList(QDir::Files);
+    ASSERT_FALSE(files.isEmpty());
+    int laidOut = 0;
+    for (const QString& name : files) {
+        QFile file(corpus.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const std::string bytes = file.readAll().toStdString();
+        for (const ParseResult& r : {ParseReportMarkup(bytes), ParsePartMarkup(bytes, ",")}) {
+            if (!r.ok) continue;
+            const ReportLayout layout = LayoutDocument(r.document, LayoutOptions{});
+            for (int part = 0; part < kPartCount; ++part)
+                EXPECT_FALSE(layout.partPages[part].empty()) << name.toStdString();
+            for (const Page& page : layout.pages)
+                for (const Box& b : page.boxes)
+                    EXPECT_LT(b.y - b.ascent, layout.geometry.Height()) << name.toStdString();
+            EXPECT_FALSE(RenderPage(layout, 0, 30).isNull());
+            ++laidOut;
+        }
+    }
+    EXPECT_GE(laidOut, 10);
+}
+
 class MarkviewWindow : public ::testing::Test {
   protected:
     void SetUp() override {

@@ -16,11 +16,20 @@ void CheckNodes(const markview::Nodes& nodes) {
     using markview::Node;
     for (const Node& n : nodes) {
         switch (n.kind) {
-        case Node::Kind::Text: Check(!n.text.empty()); break;
-        case Node::Kind::Tab: Check(n.column >= 0 && n.column <= 400); break;
-        case Node::Kind::Fraction: Check(n.children.size() == 2); break;
-        case Node::Kind::Image: Check(!n.imageName.empty() && n.widthMm > 0 && n.widthMm <= 400); break;
-        default: break;
+        case Node::Kind::Text:
+            Check(!n.text.empty());
+            break;
+        case Node::Kind::Tab:
+            Check(n.column >= 0 && n.column <= 400);
+            break;
+        case Node::Kind::Fraction:
+            Check(n.children.size() == 2);
+            break;
+        case Node::Kind::Image:
+            Check(!n.imageName.empty() && n.widthMm > 0 && n.widthMm <= 400);
+            break;
+        default:
+            break;
         }
         for (const markview::Nodes& child : n.children) CheckNodes(child);
     }

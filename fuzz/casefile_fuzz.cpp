@@ -10,7 +10,8 @@
 #include "textfile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string text = zorvek::DecodeFileBytes(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string text =
+        zorvek::DecodeFileBytes(std::string_view(reinterpret_cast<const char*>(data), size));
     for (const char* language : {"ESP", "ENG"}) {
         const zorvek::CaseReadResult r = zorvek::ReadCaseText(text, language);
         if (r.status == zorvek::CaseReadStatus::Rejected && r.message.empty()) std::abort();

@@ -165,8 +165,8 @@ class FormMain : public QMainWindow {
     void Timer1_Timer();
     void OptVOL_Click();
     void OptTAB_Click();
-    void Text16_Change(); // axis titles, recompute, modified
-    void SetAxisTitles(); // AxisTitleX/Y from the name of A in the current language
+    void Text16_Change();     // axis titles, recompute, modified
+    void SetAxisTitles();     // AxisTitleX/Y from the name of A in the current language
     void SetResultCaptions(); // captions of Text8..Text12 in the current language
     void PlaceResultFields(); // Text8..Text12 under their captions in the middle column
     void ShowButtonPressed(int i, bool pressed);

@@ -85,6 +85,18 @@ TEST_F(EditarTablaTest, AcceptedTableReachesTheMainWindowWithItsNames) {
     EXPECT_DOUBLE_EQ(form->Dense.DenseY[600], 0.85);
 }
 
+TEST_F(EditarTablaTest, AcceptedTableWithTheSameNamesStillMarksTheCaseModified) {
+    form->Text16->setText("Metanol");
+    form->Modified = false;
+    Edit([](FormXYinput& e) {
+        SetPoints(e, {{0.3, 0.5}});
+        e.Aceptar();
+    });
+    EXPECT_EQ(form->TablaELV.LastPointIndex, 2);
+    EXPECT_EQ(form->Text16->text(), "Metanol");
+    EXPECT_TRUE(form->Modified); // otherwise closing would lose the new table without asking
+}
+
 TEST_F(EditarTablaTest, NamesReachTheMainWindowOnlyOnOk) {
     form->Text16->setText("Agua");
     Edit([](FormXYinput& e) {

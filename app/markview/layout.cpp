@@ -16,6 +16,7 @@ double BaseColumnWidth() {
 }
 
 const QColor kHeadingColor(0x1f, 0x3a, 0x5f);
+constexpr qsizetype kLongestLine = 400; // no line of the text width holds more characters
 
 class Composer {
   public:
@@ -101,6 +102,24 @@ class Composer {
             if (wordEnd > start && !row_.Empty() &&
                 row_.x + BoxMaker::Run(n, text.mid(start, wordEnd - start), kBaseSize).width > right)
                 EndLine();
+            // A word longer than a whole line is cut where the line ends (found by halving, so even a
+            // very long word costs only a few measurements per line).
+            const auto fits = [&](qsizetype stop) {
+                return row_.x + BoxMaker::Run(n, text.mid(start, stop - start), kBaseSize).width <= right;
+            };
+            while (wordEnd - start > 1 && (wordEnd - start > kLongestLine || !fits(wordEnd))) {
+                qsizetype lo = start + 1, hi = std::min(wordEnd, start + kLongestLine); // lo always kept
+                while (lo < hi) {
+                    const qsizetype mid = (lo + hi + 1) / 2;
+                    if (fits(mid))
+                        lo = mid;
+                    else
+                        hi = mid - 1;
+                }
+                row_.Add(BoxMaker::Run(n, text.mid(start, lo - start), kBaseSize));
+                EndLine();
+                start = lo;
+            }
             row_.Add(BoxMaker::Run(n, text.mid(start, end - start), kBaseSize));
             start = end;
         }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -44,6 +45,10 @@ Rendered Render(const std::string& markup, const QString& folder = {}) {
     out.layout = LayoutDocument(r.document, options);
     out.page = RenderPage(out.layout, out.layout.partPages[kStatement].front(), kDpi);
     return out;
+}
+
+double BoxMakerWidth(const QFont& font, const QString& text) {
+    return QFontMetricsF(font).horizontalAdvance(text);
 }
 
 const Box* FindBox(const std::vector<Box>& boxes, Box::Kind kind) {
@@ -161,6 +166,25 @@ TEST(MarkviewRender, SubscriptSitsBelowTheBaseline) {
         for (int x = int(sub->x * r.scale); x < int((sub->x + sub->width) * r.scale); ++x)
             if (Dark(r.page.pixel(x, y))) lowest = y;
     EXPECT_GT(lowest, int(base->y * r.scale) + 2);
+}
+
+// Text stays between the margins: long lines wrap at blanks, a word longer than a line is cut.
+TEST(MarkviewRender, TextStaysWithinTheMargins) {
+    std::string markup;
+    for (int i = 0; i < 60; ++i) markup += "Intersection of the operating lines ";
+    markup += "&LF" + std::string(400, 'W') + "&LF" + std::string(20000, 'i') + "&LF";
+    const Rendered r = Render(markup);
+    const double left = r.layout.geometry.Left(), right = left + r.layout.geometry.TextWidth();
+    int lines = 0;
+    for (const Page& page : r.layout.pages)
+        for (const Box& b : page.boxes) {
+            if (b.kind != Box::Kind::Text || b.text.trimmed().isEmpty()) continue;
+            const double inkRight = b.x + BoxMakerWidth(b.font, b.text.trimmed());
+            EXPECT_LE(inkRight, right + 1) << b.text.toStdString();
+            EXPECT_GE(b.x, left - 1);
+            ++lines;
+        }
+    EXPECT_GT(lines, 60);
 }
 
 // Every document the fuzzer keeps is laid out and painted without a fault, and stays on its pages.

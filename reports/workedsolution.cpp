@@ -145,7 +145,7 @@ constexpr Texts kSpanish{
     ", de donde se obtiene:&LF",
     "    &+IR&-I_m_i_n = ",
     "Composición de los platos teóricos (de arriba a abajo):&LF",
-    "Partimos del punto de la alimentación (&+Ix&-I_D, &+Ix&-I_D) trazando un línea horizontal hasta la "
+    "Partimos del punto del destilado (&+Ix&-I_D, &+Ix&-I_D) trazando una línea horizontal hasta la "
     "curva "
     "de equilibrio. Desde este punto se traza una línea vertical hasta cortar a la R.O.E. Desde este punto "
     "se "

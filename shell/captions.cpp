@@ -71,6 +71,7 @@ const std::vector<Caption>& MainWindowCaptions() {
         {"mnu_Archivo", K::Text, "&Archivo", "&File"},
         {"mnu_Archivo_CALC", K::Text, "&Calcular", "&Calculate"},
         {"mnu_Archivo_PRINT", K::Text, "&Imprimir...", "&Print..."},
+        {"mnu_Archivo_PDF", K::Text, "Exportar PDF...", "Export PDF..."},
         {"mnu_Archivo_Salir", K::Text, "&Salir", "&Exit"},
         {"mnu_Archivo_OPEN", K::Text, "&Abrir...", "&Open..."},
         {"mnu_Archivo_SAVE", K::Text, "&Guardar", "&Save"},

@@ -197,7 +197,7 @@ TEST(WorkedSolution, SpanishStartupCaseWithNames) {
         "    &+IR&-I_m_i_n = 1&.7882&LF&LF"
         "#IMG('mcth_temp123456.jpg'DXmm=130:DYmm=130:#IMG)&LF"
         "Composición de los platos teóricos (de arriba a abajo):&LF"
-        "Partimos del punto de la alimentación (&+Ix&-I_D, &+Ix&-I_D) trazando un línea horizontal hasta "
+        "Partimos del punto del destilado (&+Ix&-I_D, &+Ix&-I_D) trazando una línea horizontal hasta "
         "la curva de equilibrio. Desde este punto se traza una línea vertical hasta cortar a la R.O.E. "
         "Desde este punto se vuelve a trazar una línea horizontal hasta la curva de equilibrio. El proceso "
         "continúa hasta llegar al punto &+Iq&-I. A partir de este punto se usará la recta operativa de "

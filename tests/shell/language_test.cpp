@@ -66,6 +66,7 @@ TEST_F(SwitchTest, CaptionsAndTooltipsFollowTheLanguage) {
     EXPECT_EQ(window_->Label2[1]->toolTip(),
               QString::fromUtf8("Punto q: Intersección de la línea q con las rectas operativas"));
     EXPECT_EQ(window_->mnu_Archivo_Salir->text(), "&Salir");
+    EXPECT_EQ(window_->mnu_Archivo_PDF->text(), "Exportar PDF...");
     EXPECT_EQ(window_->OptTAB->text(), "Tabla");
     EXPECT_EQ(window_->Label1[24]->text(), "NPT =");
     EXPECT_EQ(window_->mnu_IDIOMA->title(), QString::fromUtf8("Interface &Language / Idioma de la Interfaz"));

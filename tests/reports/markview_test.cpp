@@ -312,10 +312,3 @@ TEST_F(MarkviewWindow, ZoomChangesThePageSize) {
 
 } // namespace
 } // namespace markview
-
-int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}

@@ -1,4 +1,5 @@
-// GoogleTest main with a QApplication on the offscreen platform; settings go to a scratch folder.
+// GoogleTest main for the window tests: a QApplication on the offscreen platform, with the settings in a
+// scratch folder so that closing a main window never writes the developer's own settings.
 #include <QApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

@@ -127,16 +127,16 @@ std::string UsageLine() {
 std::optional<std::string> ParseArguments(int argc, char** argv, CliRequest& request) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        const OptionSpec* spec = nullptr;
+        const OptionSpec* option = nullptr;
         for (const OptionSpec& o : Options())
-            if (arg == o.name) spec = &o;
-        if (spec == nullptr) return "unknown option " + arg;
+            if (arg == o.name) option = &o;
+        if (option == nullptr) return "unknown option " + arg;
         std::string value;
-        if (spec->takesValue) {
+        if (option->takesValue) {
             if (i + 1 >= argc) return arg + " needs a value";
             value = argv[++i];
         }
-        if (auto error = spec->apply(request, value)) return error;
+        if (auto error = option->apply(request, value)) return error;
         request.given.push_back(arg);
     }
     return std::nullopt;

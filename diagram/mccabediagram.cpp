@@ -56,4 +56,19 @@ void DrawDiagram(DiagramCanvas& canvas, const DesignOutcome& outcome, const Diag
     DrawAxisTitles(canvas, options);
 }
 
+void AxisTitlesFor(const QString& nameA, const QString& uiLanguage, QString& axisTitleX,
+                   QString& axisTitleY) {
+    QString name = " " + nameA.trimmed();
+    if (uiLanguage == "ESP") {
+        if (name == " ") name = QString::fromUtf8("l componente más volátil");
+        axisTitleX = QString::fromUtf8("X: Fracción molar de") + name + QString::fromUtf8(" en el líquido");
+        axisTitleY = QString::fromUtf8("Y: Fracción molar de") + name + " en el vapor";
+    }
+    if (uiLanguage == "ENG") {
+        if (name == " ") name = " most volatile component";
+        axisTitleX = "X: Mole fraction of" + name + " in liquid phase";
+        axisTitleY = "Y: Mole fraction of" + name + " in vapor phase";
+    }
+}
+
 } // namespace zorvek

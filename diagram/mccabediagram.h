@@ -62,6 +62,10 @@ void DrawOperatingLines(DiagramCanvas& canvas, const DesignOutcome& outcome, con
 void DrawStaircase(DiagramCanvas& canvas, const DesignOutcome& outcome, const DiagramOptions& options);
 void DrawAxisTitles(DiagramCanvas& canvas, const DiagramOptions& options);
 
+// The axis titles built from the name of component A (blanks around it ignored) in the interface
+// language; an empty name gives the generic "most volatile component".
+void AxisTitlesFor(const QString& nameA, const QString& uiLanguage, QString& axisTitleX, QString& axisTitleY);
+
 // Clears the canvas and draws every step the outcome reached.
 void DrawDiagram(DiagramCanvas& canvas, const DesignOutcome& outcome, const DiagramOptions& options);
 

@@ -39,6 +39,7 @@ namespace zorvek {
 class DiagramCanvas;
 class DiagramView;
 struct DiagramOptions;
+struct ReportFields;
 
 // The caption naming the feed's thermal state from q, in the current language.
 QString ThermalStateCaption(double q);
@@ -189,6 +190,10 @@ class FormMain : public QMainWindow {
     void CrearSuperTABLA_ELV();
     // Reports (formmain_report.cpp)
     void CrearINFORME_HTFC();
+    // The fields exactly as the window shows them, with the results the last calculation kept.
+    ReportFields ReportFieldsShown() const;
+    // True while the error line holds a message: the results are not valid for reports and printing.
+    bool CalculationErrorShows() const;
     // Printing (formmain_print.cpp)
     void mnu_Archivo_PRINT_Click();
     void mnu_Archivo_PDF_Click();

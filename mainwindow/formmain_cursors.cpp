@@ -7,6 +7,7 @@
 #include "appstate.h"
 #include "formmain.h"
 #include "numtext.h"
+#include "reportfields.h"
 
 namespace zorvek {
 
@@ -29,17 +30,7 @@ int CursorLeft(double fraction, int x1, int x2, int cursorWidth) {
 } // namespace
 
 QString ThermalStateCaption(double q) {
-    QString caption;
-    if (q < 0) caption = Tr("Vapor sobrecalentado", "Superheated vapor");
-    if (q == 0)
-        caption =
-            Tr(QString::fromUtf8("Vapor saturado en su punto de rocío"), "Saturated vapor at its dew point");
-    if (q > 0 && q < 1) caption = Tr(QString::fromUtf8("Mezcla líquido-vapor"), "Vapor-liquid mixture");
-    if (q == 1)
-        caption = Tr(QString::fromUtf8("Líquido saturado en su punto de burbuja"),
-                     "Saturated liquid at its bubble point");
-    if (q > 1) caption = Tr(QString::fromUtf8("Líquido subenfriado"), "Subcooled liquid");
-    return caption;
+    return QString::fromStdString(FeedStateCaption(q, appState().LanguageStd()));
 }
 
 void FormMain::ReajustarCursores() {

@@ -11,6 +11,7 @@
 #include "appstate.h"
 #include "diagramview.h"
 #include "formmain.h"
+#include "mccabediagram.h"
 
 namespace zorvek {
 
@@ -72,17 +73,7 @@ void FormMain::ReadCaseTexts(CaseTexts& texts) const {
 }
 
 void FormMain::SetAxisTitles() {
-    QString name = " " + Text16->text().trimmed();
-    if (appState().UiLanguage == "ESP") {
-        if (name == " ") name = QString::fromUtf8("l componente más volátil");
-        AxisTitleX = QString::fromUtf8("X: Fracción molar de") + name + QString::fromUtf8(" en el líquido");
-        AxisTitleY = QString::fromUtf8("Y: Fracción molar de") + name + " en el vapor";
-    }
-    if (appState().UiLanguage == "ENG") {
-        if (name == " ") name = " most volatile component";
-        AxisTitleX = "X: Mole fraction of" + name + " in liquid phase";
-        AxisTitleY = "Y: Mole fraction of" + name + " in vapor phase";
-    }
+    AxisTitlesFor(Text16->text(), appState().UiLanguage, AxisTitleX, AxisTitleY);
 }
 
 void FormMain::SetResultCaptions() {

@@ -17,45 +17,13 @@ namespace zorvek {
 
 namespace {
 
-std::string Std(const QLineEdit* field) {
-    return field->text().toStdString();
-}
-
-// The fields exactly as the window shows them, for the summary of page 1.
-ReportFields FieldsShown(const FormMain& w) {
-    ReportFields f;
-    f.Text1 = Std(w.Text1);
-    f.Text2 = Std(w.Text2);
-    f.Text3 = Std(w.Text3);
-    f.Text4 = Std(w.Text4);
-    f.Text5 = Std(w.Text5);
-    f.Text6 = Std(w.Text6);
-    f.Text15 = Std(w.Text15);
-    f.Text16 = Std(w.Text16);
-    f.Text17 = Std(w.Text17);
-    for (int t = kText7Rmin; t < kResultTextCount; ++t) f.results[t] = Std(w.TextFields[7 + t]);
-    f.NPT = w.NPT;
-    f.MinRefluxSlope = w.MinRefluxSlope;
-    f.StageListing = w.StageListing.toStdString();
-    f.StageListingMarkup = w.StageListingMarkup.toStdString();
-    f.EquilibriumListing = w.EquilibriumListing.toStdString();
-    f.EquilibriumListingMarkup = w.EquilibriumListingMarkup.toStdString();
-    f.TableMode = w.TableMode;
-    f.LastPointIndex = w.TablaELV.LastPointIndex;
-    f.UiLanguage = appState().LanguageStd();
-    f.DecimalSymbol = appState().DecimalStd();
-    return f;
-}
-
-bool CalculationErrorShows(const FormMain& w) {
-    return !w.LblERROR->text().isEmpty();
-}
-
 // The pages of the case in the window; page 2's diagram is drawn by Calcular with printing on.
 PageSource WindowPages(FormMain& w) {
     PageSource source;
     source.UiLanguage = appState().UiLanguage;
-    source.Informe = [&w] { return CalculationErrorShows(w) ? std::string() : Informe(FieldsShown(w)); };
+    source.Informe = [&w] {
+        return w.CalculationErrorShows() ? std::string() : Informe(w.ReportFieldsShown());
+    };
     source.StageListing = [&w] { return w.StageListing.toStdString(); };
     source.CalcularOnPage = [&w](DiagramCanvas& canvas) {
         w.PrintCanvas = &canvas;
@@ -69,7 +37,7 @@ PageSource WindowPages(FormMain& w) {
 
 void FormMain::mnu_Archivo_PRINT_Click() {
     if (!printerSeam().printerNames || printerSeam().printerNames().isEmpty()) return;
-    if (CalculationErrorShows(*this)) return;
+    if (CalculationErrorShows()) return;
     {
         frmImprimir dialog(this);
         dialog.exec();
@@ -94,7 +62,7 @@ void FormMain::mnu_Archivo_PRINT_Click() {
 }
 
 void FormMain::mnu_Archivo_PDF_Click() {
-    if (CalculationErrorShows(*this)) {
+    if (CalculationErrorShows()) {
         ShowError(this, LblERROR->text());
         return;
     }

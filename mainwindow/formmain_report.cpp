@@ -17,42 +17,11 @@ namespace zorvek {
 
 namespace {
 
-constexpr int kFileWaitMs = 3000;
-
 std::string Std(const QLineEdit* field) {
     return field->text().toStdString();
 }
 
-// The fields exactly as the window shows them, with the results the last calculation kept.
-ReportFields ReportFieldsShown(const FormMain& w) {
-    ReportFields f;
-    f.Text1 = Std(w.Text1);
-    f.Text2 = Std(w.Text2);
-    f.Text3 = Std(w.Text3);
-    f.Text4 = Std(w.Text4);
-    f.Text5 = Std(w.Text5);
-    f.Text6 = Std(w.Text6);
-    f.Text15 = Std(w.Text15);
-    f.Text16 = Std(w.Text16);
-    f.Text17 = Std(w.Text17);
-    for (int t = kText7Rmin; t < kResultTextCount; ++t) f.results[t] = Std(w.TextFields[7 + t]);
-    f.NPT = w.NPT;
-    f.MinRefluxSlope = w.MinRefluxSlope;
-    f.StageListing = w.StageListing.toStdString();
-    f.StageListingMarkup = w.StageListingMarkup.toStdString();
-    f.EquilibriumListing = w.EquilibriumListing.toStdString();
-    f.EquilibriumListingMarkup = w.EquilibriumListingMarkup.toStdString();
-    f.TableMode = w.TableMode;
-    f.LastPointIndex = w.TablaELV.LastPointIndex;
-    f.FeedState = w.Label1[15]->text().toStdString();
-    f.UiLanguage = appState().LanguageStd();
-    f.DecimalSymbol = appState().DecimalStd();
-    return f;
-}
-
-bool CalculationErrorShows(const FormMain& w) {
-    return !w.LblERROR->text().isEmpty() || w.LblERROR->isVisible();
-}
+constexpr int kFileWaitMs = 3000;
 
 void ShowJpegFault(QWidget* parent, JpegFault fault) {
     MessageRequest request;
@@ -85,13 +54,45 @@ void SaveFile_SHOWMARKVIEW(QWidget* parent, const QString& folder, const WorkedS
 
 } // namespace
 
+// The fields exactly as the window shows them, with the results the last calculation kept.
+ReportFields FormMain::ReportFieldsShown() const {
+    const FormMain& w = *this;
+    ReportFields f;
+    f.Text1 = Std(w.Text1);
+    f.Text2 = Std(w.Text2);
+    f.Text3 = Std(w.Text3);
+    f.Text4 = Std(w.Text4);
+    f.Text5 = Std(w.Text5);
+    f.Text6 = Std(w.Text6);
+    f.Text15 = Std(w.Text15);
+    f.Text16 = Std(w.Text16);
+    f.Text17 = Std(w.Text17);
+    for (int t = kText7Rmin; t < kResultTextCount; ++t) f.results[t] = Std(w.TextFields[7 + t]);
+    f.NPT = w.NPT;
+    f.MinRefluxSlope = w.MinRefluxSlope;
+    f.StageListing = w.StageListing.toStdString();
+    f.StageListingMarkup = w.StageListingMarkup.toStdString();
+    f.EquilibriumListing = w.EquilibriumListing.toStdString();
+    f.EquilibriumListingMarkup = w.EquilibriumListingMarkup.toStdString();
+    f.TableMode = w.TableMode;
+    f.LastPointIndex = w.TablaELV.LastPointIndex;
+    f.FeedState = w.Label1[15]->text().toStdString();
+    f.UiLanguage = appState().LanguageStd();
+    f.DecimalSymbol = appState().DecimalStd();
+    return f;
+}
+
+bool FormMain::CalculationErrorShows() const {
+    return !LblERROR->text().isEmpty() || LblERROR->isVisible();
+}
+
 void FormMain::CrearINFORME_HTFC() {
-    if (CalculationErrorShows(*this)) return;
+    if (CalculationErrorShows()) return;
     BusyCursor busy;
     const QString folder = TempFolder();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     Calcular(Canvas::Picture4);
-    if (CalculationErrorShows(*this)) return;
+    if (CalculationErrorShows()) return;
 
     const QString number = ReportNumber([&](const QString& n) {
         return QFile::exists(folder + "/mcth_temp" + n + ".bmp") ||
@@ -123,7 +124,7 @@ void FormMain::CrearINFORME_HTFC() {
                             "\r\n" + jpg);
         return;
     }
-    const ReportFields fields = ReportFieldsShown(*this);
+    const ReportFields fields = ReportFieldsShown();
     const std::string imageName = ("mcth_temp" + number + ".jpg").toStdString();
     QFile::remove(bmp);
     busy.Restore();

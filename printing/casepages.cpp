@@ -19,19 +19,28 @@ CalcSettings SettingsOf(const PrintableCase& c) {
 
 } // namespace
 
-void AxisTitlesFor(const std::string& nameA, const QString& uiLanguage, QString& axisTitleX,
-                   QString& axisTitleY) {
-    QString name = " " + QString::fromStdString(nameA).trimmed();
-    if (uiLanguage == "ESP") {
-        if (name == " ") name = QString::fromUtf8("l componente más volátil");
-        axisTitleX = QString::fromUtf8("X: Fracción molar de") + name + QString::fromUtf8(" en el líquido");
-        axisTitleY = QString::fromUtf8("Y: Fracción molar de") + name + " en el vapor";
-    }
-    if (uiLanguage == "ENG") {
-        if (name == " ") name = " most volatile component";
-        axisTitleX = "X: Mole fraction of" + name + " in liquid phase";
-        axisTitleY = "Y: Mole fraction of" + name + " in vapor phase";
-    }
+PrintableCase PrintableCaseFrom(const CaseTexts& fields, const std::string& nameA, const std::string& nameB,
+                                const CalcSettings& settings, int lastPointIndex) {
+    PrintableCase c;
+    c.entries = fields;
+    c.nameA = nameA;
+    c.nameB = nameB;
+    c.TableMode = settings.TableMode;
+    c.dense = settings.dense;
+    c.LastPointIndex = lastPointIndex;
+    c.UiLanguage = QString::fromStdString(settings.UiLanguage);
+    c.DecimalSymbol = QString::fromStdString(settings.DecimalSymbol);
+    return c;
+}
+
+std::unique_ptr<QGuiApplication> EnsureGuiApplication() {
+    if (QCoreApplication::instance()) return nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // QGuiApplication keeps references to argc and argv for its whole life.
+    static int argc = 1;
+    static char name[] = "zorvek-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 DesignOutcome SolvePrintableCase(const PrintableCase& c) {
@@ -58,7 +67,7 @@ PageSource CasePageSource(const PrintableCase& c) {
         options.UiLanguage = c.UiLanguage;
         options.DecimalSymbol = c.DecimalSymbol;
         options.BlackAndWhite = c.BlackAndWhite;
-        AxisTitlesFor(c.nameA, c.UiLanguage, options.AxisTitleX, options.AxisTitleY);
+        AxisTitlesFor(QString::fromStdString(c.nameA), c.UiLanguage, options.AxisTitleX, options.AxisTitleY);
         DrawDiagram(canvas, SolvePrintableCase(c), options);
     };
     return source;

@@ -1,7 +1,9 @@
 // The printed pages of a case given by its entry texts, without a main window: the command-line PDF
 // export solves the case once and prints its summary, stage table and diagram from that outcome.
 #pragma once
+#include <QGuiApplication>
 #include <QString>
+#include <memory>
 #include <string>
 
 #include "design.h"
@@ -20,9 +22,13 @@ struct PrintableCase {
     bool BlackAndWhite = false;
 };
 
-// The axis titles the main window builds from the name of component A.
-void AxisTitlesFor(const std::string& nameA, const QString& uiLanguage, QString& axisTitleX,
-                   QString& axisTitleY);
+// The printable case of the command-line tool: the entry texts, names, model and display settings.
+PrintableCase PrintableCaseFrom(const CaseTexts& fields, const std::string& nameA, const std::string& nameB,
+                                const CalcSettings& settings, int lastPointIndex);
+
+// Fonts, images and PDF pages need a GUI application, but never a display: creates one on the
+// offscreen platform when the process has none (the command-line tool), else returns nothing.
+std::unique_ptr<QGuiApplication> EnsureGuiApplication();
 
 // Solves the case; error is the error line's text (empty when the case is complete).
 DesignOutcome SolvePrintableCase(const PrintableCase& c);

@@ -14,24 +14,8 @@ std::optional<std::string> WriteCaseReport(const std::string& folder, const Case
                                            const std::string& nameA, const std::string& nameB,
                                            const CalcSettings& settings, int lastPointIndex,
                                            CaseReportFiles* written) {
-    std::unique_ptr<QGuiApplication> app;
-    if (!QCoreApplication::instance()) {
-        // Fonts and images need a GUI application, but never a display.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "zorvek-cli";
-        static char* argv[] = {name, nullptr};
-        app = std::make_unique<QGuiApplication>(argc, argv);
-    }
-    PrintableCase c;
-    c.entries = fields;
-    c.nameA = nameA;
-    c.nameB = nameB;
-    c.TableMode = settings.TableMode;
-    c.dense = settings.dense;
-    c.LastPointIndex = lastPointIndex;
-    c.UiLanguage = QString::fromStdString(settings.UiLanguage);
-    c.DecimalSymbol = QString::fromStdString(settings.DecimalSymbol);
+    const std::unique_ptr<QGuiApplication> app = EnsureGuiApplication();
+    const PrintableCase c = PrintableCaseFrom(fields, nameA, nameB, settings, lastPointIndex);
     const DesignOutcome outcome = SolvePrintableCase(c);
     if (outcome.reached != Reached::Complete) return outcome.error;
 
@@ -45,7 +29,7 @@ std::optional<std::string> WriteCaseReport(const std::string& folder, const Case
         DiagramOptions options;
         options.UiLanguage = c.UiLanguage;
         options.DecimalSymbol = c.DecimalSymbol;
-        AxisTitlesFor(nameA, c.UiLanguage, options.AxisTitleX, options.AxisTitleY);
+        AxisTitlesFor(QString::fromStdString(nameA), c.UiLanguage, options.AxisTitleX, options.AxisTitleY);
         DrawDiagram(canvas, outcome, options);
     }
     ReportFields shown = ReportFieldsFromOutcome(fields, nameA, nameB, outcome, settings, lastPointIndex);

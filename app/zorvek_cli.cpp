@@ -117,7 +117,10 @@ std::string UsageLine() {
     for (const OptionSpec& o : Options()) {
         usage += " [";
         usage += o.name;
-        if (o.takesValue) usage += " " + std::string(o.help);
+        if (o.takesValue) {
+            usage += ' ';
+            usage += o.help;
+        }
         usage += "]";
     }
     return usage;
@@ -397,6 +400,13 @@ std::string HumanOutcome(const DesignOutcome& o, const std::string& lang) {
 } // namespace
 
 int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--help" || arg == "-h") {
+            std::cout << UsageLine() << "\n";
+            return 0;
+        }
+    }
     CliRequest request;
     if (auto error = ParseArguments(argc, argv, request)) {
         std::cerr << "zorvek-cli: " << *error << " (" << UsageLine() << ")\n";

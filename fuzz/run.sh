@@ -16,6 +16,8 @@ all_targets=(
   "design:fuzz/design_fuzz.cpp:engine"
   "casefile:fuzz/casefile_fuzz.cpp:engine casefile"
   "markup:fuzz/markup_fuzz.cpp:app/markview/markup.cpp"
+  "thermo_data:fuzz/thermo_data_fuzz.cpp:thermo"
+  "thermo_lookup:fuzz/thermo_lookup_fuzz.cpp:thermo"
 )
 wanted=("$@")
 status=0

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "casefileio.h"
+#include "cli_vle.h"
 #include "design.h"
 #include "equilibrium.h"
 #include "messages.h"
@@ -49,6 +50,7 @@ struct CliRequest {
     std::string lang = "ENG";
     std::string decimal = ".";
     bool json = false;
+    VleOptions vle; // --system and its companions (cli_vle.h)
 };
 
 // One command-line option: its name, whether a value follows, and how it changes the request. apply
@@ -102,6 +104,24 @@ const std::vector<OptionSpec>& Options() {
              return std::nullopt;
          },
          ",|."},
+        {"--system", true, [](CliRequest& r, const std::string& v) { return SetVleSystem(r.vle, v); }, "A/B"},
+        {"--pressure", true, [](CliRequest& r, const std::string& v) { return SetVlePressure(r.vle, v); },
+         "P[kPa|bar|atm|mmHg]"},
+        {"--model", true, [](CliRequest& r, const std::string& v) { return SetVleModel(r.vle, v); },
+         "auto|ideal|nrtl|unifac"},
+        {"--points", true, [](CliRequest& r, const std::string& v) { return SetVlePoints(r.vle, v); }, "N"},
+        {"--vle-out", true,
+         [](CliRequest& r, const std::string& v) {
+             r.vle.anyGiven = true;
+             return SetText(r.vle.outPath, v);
+         },
+         "FILE"},
+        {"--txy", false,
+         [](CliRequest& r, const std::string&) -> std::optional<std::string> {
+             r.vle.anyGiven = r.vle.txy = true;
+             return std::nullopt;
+         },
+         ""},
         {"--json", false,
          [](CliRequest& r, const std::string&) -> std::optional<std::string> {
              r.json = true;
@@ -152,6 +172,7 @@ struct CliResult {
     DesignOutcome outcome;
     std::string fileError;
     std::string summary; // --summary of a solved case
+    VleRun vle;          // --system: the generated table and its report
 };
 
 // Reads the first table block of a table or case file, checks and completes it, and builds the dense
@@ -234,6 +255,21 @@ std::optional<std::string> SaveCase(const CliRequest& request, const CaseState& 
     return SaveCaseFile(request.savePath, texts, model, state.storage, request.lang);
 }
 
+// --system: the table generated from the two components replaces the case's table and names.
+std::optional<std::string> UseGeneratedTable(const CliRequest& request, CaseState& state, DenseTables& dense,
+                                             VleRun& run) {
+    if (!request.tablePath.empty()) return "zorvek-cli: --system and --table cannot be combined";
+    if (auto error = RunVle(request.vle, request.lang, request.decimal, run)) return error;
+    state.storage = run.table;
+    state.nameA = run.nameA;
+    state.nameB = run.nameB;
+    state.tableModel = true;
+    FailureRecord failures;
+    if (!CrearSuperTABLA_ELV(state.storage, dense, failures))
+        return FailureMessage(failures.First(), request.lang);
+    return std::nullopt;
+}
+
 // The solving step: loads the case and the table when they are asked for, writes the case when asked,
 // then solves it.
 CliResult SolveRequest(const CliRequest& request) {
@@ -258,6 +294,14 @@ CliResult SolveRequest(const CliRequest& request) {
             settings.TableMode = true;
             settings.dense = &dense;
         }
+    }
+    if (request.vle.Requested()) {
+        if (auto error = UseGeneratedTable(request, state, dense, result.vle)) {
+            result.fileError = *error;
+            return result;
+        }
+        settings.TableMode = true;
+        settings.dense = &dense;
     }
     if (!request.tablePath.empty()) {
         if (auto error = LoadTable(request.tablePath, request.lang, dense, &state.storage)) {
@@ -346,7 +390,7 @@ std::string JsonNumber(double v) {
     return std::string(buf, res.ptr);
 }
 
-std::string JsonOutcome(const DesignOutcome& o) {
+std::string JsonOutcome(const DesignOutcome& o, const std::string& moreMembers = "") {
     std::string out;
     auto put = [&out](const auto&... parts) { (out.append(parts), ...); };
     const bool ok = o.reached == Reached::Complete;
@@ -368,7 +412,7 @@ std::string JsonOutcome(const DesignOutcome& o) {
         put(", \"equilibriumListing\": ", JsonString(o.EquilibriumListing));
         put(", \"equilibriumListingMarkup\": ", JsonString(o.EquilibriumListingMarkup));
     }
-    put("}\n");
+    put(moreMembers, "}\n");
     return out;
 }
 
@@ -412,15 +456,21 @@ int main(int argc, char** argv) {
         std::cerr << "zorvek-cli: " << *error << " (" << UsageLine() << ")\n";
         return kExitUsage;
     }
+    if (request.vle.anyGiven && !request.vle.Requested()) {
+        std::cerr << "zorvek-cli: --pressure, --model, --points, --vle-out and --txy need --system\n";
+        return kExitUsage;
+    }
     const CliResult result = SolveRequest(request);
     if (result.exitCode == kExitUsage) {
         std::cerr << result.fileError << "\n";
         return kExitUsage;
     }
+    if (!request.json) std::cout << result.vle.notices;
     if (request.summary && result.exitCode == kExitSolved)
         std::cout << result.summary;
     else
-        std::cout << (request.json ? JsonOutcome(result.outcome)
+        std::cout << (request.json ? JsonOutcome(result.outcome, request.vle.txy ? result.vle.json : "")
                                    : HumanOutcome(result.outcome, request.lang));
+    if (request.vle.txy && !request.json) std::cout << "\n" << result.vle.text;
     return result.exitCode;
 }

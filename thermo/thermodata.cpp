@@ -337,9 +337,11 @@ DataReadResult ReadThermoDataFile(const std::string& path) {
 }
 
 std::string ThermoDataFolder(std::string_view executableFolder) {
-    std::string folder(executableFolder);
+    std::string folder = (std::filesystem::path(executableFolder) / ".." / "share" / "zorvek" / "thermo")
+                             .lexically_normal()
+                             .string();
     while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-    return folder + "/../share/zorvek/thermo";
+    return folder;
 }
 
 std::string ThermoDataFile(std::string_view executableFolder) {

@@ -112,7 +112,8 @@ DataReadResult ParseThermoData(std::string_view text);
 // Reads the file at path (its text as ParseThermoData does), saying whether it is missing or unreadable.
 DataReadResult ReadThermoDataFile(const std::string& path);
 
-// Where the installed data live for a program in executableFolder: <folder>/../share/zorvek/thermo.
+// Where the installed data live for a program in executableFolder: <folder>/../share/zorvek/thermo,
+// written without the ".." ("/usr/bin" gives "/usr/share/zorvek/thermo").
 std::string ThermoDataFolder(std::string_view executableFolder);
 // The data file in that folder.
 std::string ThermoDataFile(std::string_view executableFolder);

@@ -149,9 +149,10 @@ TEST(ThermoData, FilesThatAreMissingUnreadableOrDamagedSaySo) {
 }
 
 TEST(ThermoData, FolderBesideTheExecutable) {
-    EXPECT_EQ(ThermoDataFolder("/usr/bin"), "/usr/bin/../share/zorvek/thermo");
-    EXPECT_EQ(ThermoDataFolder("/opt/z/bin/"), "/opt/z/bin/../share/zorvek/thermo");
-    EXPECT_EQ(ThermoDataFile("build/app"), "build/app/../share/zorvek/thermo/zorvek_thermo.txt");
+    EXPECT_EQ(ThermoDataFolder("/usr/bin"), "/usr/share/zorvek/thermo");
+    EXPECT_EQ(ThermoDataFolder("/opt/z/bin/"), "/opt/z/share/zorvek/thermo");
+    EXPECT_EQ(ThermoDataFile("/work/build/app"), "/work/build/share/zorvek/thermo/zorvek_thermo.txt");
+    EXPECT_EQ(ThermoDataFile("app"), "share/zorvek/thermo/zorvek_thermo.txt");
 }
 
 TEST(VapourPressure, RisesWithTemperatureBeyondTheFittedRange) {

@@ -100,6 +100,7 @@ void FormMain::CreateMenus() {
     mnu_Decimal_SEP_COM->setChecked(appState().DecimalSymbol == ",");
     mnu_Decimal_SEP_DOT->setChecked(appState().DecimalSymbol == ".");
 
+    CreateEquilibriumMenu();
     mnu_Ayuda = menuBar()->addMenu("&Help");
     mnu_Ayuda->setObjectName("mnu_Ayuda");
     mnu_Ayuda_Manual = NewAction(mnu_Ayuda, "mnu_Ayuda_Manual", "User's &Manual (PDF document)...");

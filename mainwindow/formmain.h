@@ -14,6 +14,7 @@
 //   formmain_print.cpp    print and PDF export
 //   formmain_language.cpp language and decimal-separator menus, AjustaIDIOMA_GUI
 //   formmain_shell.cpp    load and unload, help menu
+//   formmain_components.cpp the Equilibrium menu: the components dialog, then the table editor
 #pragma once
 
 #include <QImage>
@@ -21,6 +22,7 @@
 #include <QPoint>
 #include <QString>
 #include <array>
+#include <functional>
 
 #include "design.h"
 #include "equilibrium.h"
@@ -38,6 +40,7 @@ namespace zorvek {
 
 class DiagramCanvas;
 class DiagramView;
+class FormXYinput;
 struct DiagramOptions;
 struct ReportFields;
 
@@ -116,6 +119,7 @@ class FormMain : public QMainWindow {
     QMenu* mnu_IDIOMA = nullptr;
     QMenu* mnu_Decimal_SEP = nullptr;
     QMenu* mnu_Ayuda = nullptr;
+    QMenu* mnu_Equilibrio = nullptr;
     QAction* mnu_Archivo_OPEN = nullptr;
     QAction* mnu_Archivo_SAVE = nullptr;
     QAction* mnu_Archivo_SAVEAS = nullptr;
@@ -130,6 +134,7 @@ class FormMain : public QMainWindow {
     QAction* mnu_Ayuda_Manual = nullptr;
     QAction* mnu_Ayuda_WEB = nullptr;
     QAction* mnu_Ayuda_Acerca = nullptr;
+    QAction* mnu_Equilibrio_COMPONENTES = nullptr;
 
     // ---- case state ----
     EquilibriumTable TablaELV; // the accepted x-y table (LastPointIndex -1 while none)
@@ -188,6 +193,11 @@ class FormMain : public QMainWindow {
     // Table editor (formmain_table.cpp)
     void EditarTABLA_ELV();
     void CrearSuperTABLA_ELV();
+    // EditarTABLA_ELV with prepare run on the loaded editor before it is shown.
+    void EditTable(const std::function<void(FormXYinput&)>& prepare);
+    // Equilibrium menu (formmain_components.cpp)
+    void CreateEquilibriumMenu();
+    void mnu_Equilibrio_COMPONENTES_Click();
     // Reports (formmain_report.cpp)
     void CrearINFORME_HTFC();
     // The fields exactly as the window shows them, with the results the last calculation kept.

@@ -10,8 +10,13 @@
 namespace zorvek {
 
 void FormMain::EditarTABLA_ELV() {
+    EditTable({});
+}
+
+void FormMain::EditTable(const std::function<void(FormXYinput&)>& prepare) {
     FormXYinput editor(this);
     editor.Load(TablaELV, Text16->text(), Text17->text());
+    if (prepare) prepare(editor);
     editor.exec();
     const FormXYinput::EditorOutcome& outcome = editor.Outcome();
     // OK turns the table model off; only an accepted table turns it on again.

@@ -80,6 +80,8 @@ const std::vector<Caption>& MainWindowCaptions() {
         {"mnu_Decimal_SEP", K::Text, "Separador decimal", "&Decimal separator"},
         {"mnu_Decimal_SEP_COM", K::Text, "[ , ] Coma", "[ , ] &Comma"},
         {"mnu_Decimal_SEP_DOT", K::Text, "[ . ] Punto", "[ . ] &Point"},
+        {"mnu_Equilibrio", K::Text, "&Equilibrio", "&Equilibrium"},
+        {"mnu_Equilibrio_COMPONENTES", K::Text, "&Componentes...", "&Components..."},
         {"mnu_Ayuda", K::Text, "Ay&uda", "&Help"},
         {"mnu_Ayuda_Manual", K::Text, "&Manual del usuario (documento PDF)...",
          "User's &Manual (PDF document)..."},

@@ -27,7 +27,7 @@ constexpr int kButtonWidth = 130, kButtonHeight = 34, kCaptionHeight = 22;
 constexpr int kWindowWidth = 450, kWindowHeight = 538;
 constexpr int kScrollMax = 87;
 
-QPixmap ButtonFace() {
+QPixmap ButtonFacePixmap() {
     QPixmap face(kButtonWidth, kButtonHeight);
     face.fill(Qt::transparent);
     QPainter p(&face);
@@ -110,7 +110,7 @@ void FormXYinput::CreateControls() {
     // Refresh on every change, also while the thumb is dragged.
     connect(VScroll1, &QScrollBar::valueChanged, this, [this] { Refresh(); });
 
-    const QPixmap face = ButtonFace();
+    const QPixmap face = ButtonFacePixmap();
     for (int i = 0; i < kButtons; ++i) {
         Image1[i] = new QLabel(this);
         Image1[i]->setObjectName(QString("Image1_%1").arg(i));
@@ -127,6 +127,28 @@ void FormXYinput::CreateControls() {
         }
         ShowButtonPressed(i, false);
     }
+    ImageCOMPONENTES = new QLabel(this);
+    ImageCOMPONENTES->setObjectName("ImageCOMPONENTES");
+    ImageCOMPONENTES->setPixmap(face);
+    ImageCOMPONENTES->setFixedSize(kButtonWidth, kButtonHeight);
+    LabelCOMPONENTES = new QLabel(this);
+    LabelCOMPONENTES->setObjectName("LabelCOMPONENTES");
+    LabelCOMPONENTES->setAlignment(Qt::AlignCenter);
+    LabelCOMPONENTES->setAttribute(Qt::WA_TranslucentBackground);
+    LabelCOMPONENTES->setFixedSize(kButtonWidth, kCaptionHeight);
+    for (QLabel* part : {ImageCOMPONENTES, LabelCOMPONENTES}) {
+        part->setCursor(Qt::PointingHandCursor);
+        part->installEventFilter(this);
+    }
+    ShowButtonPressed(kComponentsButton, false);
+}
+
+QLabel* FormXYinput::ButtonFace(int i) const {
+    return i == kComponentsButton ? ImageCOMPONENTES : Image1[i];
+}
+
+QLabel* FormXYinput::ButtonCaption(int i) const {
+    return i == kComponentsButton ? LabelCOMPONENTES : LabelB[i];
 }
 
 void FormXYinput::Load(const EquilibriumTable& storage, const QString& nameA, const QString& nameB) {
@@ -136,7 +158,7 @@ void FormXYinput::Load(const EquilibriumTable& storage, const QString& nameA, co
     Working.y = storage.y;
     NameA = nameA;
     NameB = nameB;
-    for (int i = 0; i < kButtons; ++i) ShowButtonPressed(i, false);
+    for (int i = 0; i <= kComponentsButton; ++i) ShowButtonPressed(i, false);
     ShowFromFirstRow();
     outcome_ = EditorOutcome{};
 }
@@ -147,13 +169,16 @@ void FormXYinput::AjustaIDIOMA_GUI() {
     for (int i = 0; i < kButtons; ++i) LabelB[i]->setText(c.buttons[i]);
     Label1[3]->setText(c.explainX);
     Label1[4]->setText(c.explainY);
+    LabelCOMPONENTES->setText(c.components);
 }
 
 void FormXYinput::ShowButtonPressed(int i, bool pressed) {
     const int d = pressed ? 1 : 0;
-    Image1[i]->move(RestLeft[i] + d, RestTop[i] + d);
-    LabelB[i]->move(RestLeft[i] + d, RestTop[i] + 6 + d);
-    LabelB[i]->raise();
+    const int left = i == kComponentsButton ? 15 : RestLeft[i];
+    const int top = i == kComponentsButton ? 491 : RestTop[i];
+    ButtonFace(i)->move(left + d, top + d);
+    ButtonCaption(i)->move(left + d, top + 6 + d);
+    ButtonCaption(i)->raise();
 }
 
 void FormXYinput::Refresh() {
@@ -236,7 +261,7 @@ bool FormXYinput::ButtonMouse(int i, QEvent* event) {
         ShowButtonPressed(pressed, false);
         // A click is a press and a release over the same button.
         const QPoint at = mapFromGlobal(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
-        if (!Image1[pressed]->geometry().contains(at) && !LabelB[pressed]->geometry().contains(at))
+        if (!ButtonFace(pressed)->geometry().contains(at) && !ButtonCaption(pressed)->geometry().contains(at))
             return true;
         switch (pressed) {
         case 0:
@@ -263,6 +288,9 @@ bool FormXYinput::ButtonMouse(int i, QEvent* event) {
         case 7:
             Pegar();
             break;
+        case kComponentsButton:
+            Componentes();
+            break;
         }
         return true;
     }
@@ -272,8 +300,8 @@ bool FormXYinput::ButtonMouse(int i, QEvent* event) {
 }
 
 bool FormXYinput::eventFilter(QObject* watched, QEvent* event) {
-    for (int i = 0; i < kButtons; ++i)
-        if (watched == Image1[i] || watched == LabelB[i]) return ButtonMouse(i, event);
+    for (int i = 0; i <= kComponentsButton; ++i)
+        if (watched == ButtonFace(i) || watched == ButtonCaption(i)) return ButtonMouse(i, event);
     for (int i = 0; i < kRows; ++i) {
         const bool isX = watched == TxtX[i];
         if (!isX && watched != TxTY[i]) continue;

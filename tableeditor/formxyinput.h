@@ -1,12 +1,14 @@
 // FormXYinput, the modal x-y equilibrium table editor: a private working copy of the 100 slots shown
 // through 12 rows and the scroll bar VScroll1, its file, clipboard and clear commands, and the
-// acceptance check at OK. The main window reads Outcome() after exec().
+// acceptance check at OK, and the "Components..." button that fills the table from the component
+// library (formxyinput_components.cpp). The main window reads Outcome() after exec().
 #pragma once
 #include <QDialog>
 #include <QString>
 #include <array>
 
 #include "equilibrium.h"
+#include "vle.h"
 
 class QLabel;
 class QLineEdit;
@@ -47,6 +49,10 @@ class FormXYinput : public QDialog {
     std::array<QLabel*, kButtons> LabelB{};
     std::array<int, kButtons> RestLeft{160, 305, 305, 15, 160, 15, 160, 305};
     std::array<int, kButtons> RestTop{491, 491, 450, 450, 450, 409, 409, 409};
+    // "Components...", in the free place of the bottom row; pressed through index kComponentsButton.
+    static constexpr int kComponentsButton = kButtons;
+    QLabel* ImageCOMPONENTES = nullptr;
+    QLabel* LabelCOMPONENTES = nullptr;
 
     // ---- working table ----
     EquilibriumTable Working; // x, y of slots 0..99 (-1 empty); LastPointIndex unused
@@ -62,6 +68,12 @@ class FormXYinput : public QDialog {
     void Cortar();
     void Pegar();
     void AjustaIDIOMA_GUI();
+    // The components dialog over the editor; "Use" puts its points and names in as PutGeneratedTable.
+    void Componentes();
+    // The points in slots 0.. as if typed (every other slot emptied) and the names of A and B, shown from
+    // the first row. The main window takes them only through OK, like any typed table.
+    void PutGeneratedTable(const std::vector<thermo::XyPoint>& points, const QString& nameA,
+                           const QString& nameB);
     void Refresh();
     void ShowButtonPressed(int i, bool pressed);
     // One wheel step: toward the user (Rotation < 1) scrolls down one row, away scrolls up.
@@ -74,6 +86,8 @@ class FormXYinput : public QDialog {
 
   private:
     void CreateControls();
+    QLabel* ButtonFace(int i) const;
+    QLabel* ButtonCaption(int i) const;
     void CellChanged(int row, bool isY);
     bool CellKey(int row, bool isY, QKeyEvent* key);
     bool ButtonMouse(int i, QEvent* event);

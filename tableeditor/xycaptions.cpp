@@ -27,6 +27,7 @@ XYCaptions CurrentXYCaptions() {
     c.saveFilter = Tr("Archivo de tabla de datos (*.vle)|*.vle|Todos los archivos (*.*)|*.*",
                       "Data table file (*.vle)|*.vle|All files (*.*)|*.*");
     c.saveFailed = Tr("ERROR: No se pudo guardar la tabla:", "ERROR: Unable to save the file:");
+    c.components = Tr("Componentes...", "Components...");
     return c;
 }
 

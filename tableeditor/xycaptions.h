@@ -14,6 +14,7 @@ struct XYCaptions {
     QString openTitle, openFilter;
     QString saveTitle, saveFilter;
     QString saveFailed; // followed by CR LF, path, CR LF, "Error : " code " - " description
+    QString components; // caption of the button that opens the components dialog
 };
 
 // The caption set of the current UiLanguage.

@@ -21,7 +21,7 @@ ComponentsCaptions CurrentComponentsCaptions() {
     c.use = t("Usar", "Use");
     c.cancel = t("Cancelar", "Cancel");
     c.chooseBoth = t("Elija los dos componentes.", "Choose both components.");
-    c.boilingPoint = t("ebullición", "boils at");
+    c.boilingPoint = t("hierve a", "boils at");
     c.minimumAzeotrope = t("Azeótropo de temperatura mínima", "Minimum-boiling azeotrope");
     c.maximumAzeotrope = t("Azeótropo de temperatura máxima", "Maximum-boiling azeotrope");
     c.noAzeotrope = t("Sin azeótropos", "No azeotropes");

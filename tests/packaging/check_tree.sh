@@ -51,30 +51,37 @@ env -u DISPLAY -u QT_QPA_PLATFORM "$bin/markview" report/restemp*.rex --pdf repo
     fail "markview --pdf failed"
 [ "$(head -c 5 report.pdf)" = "%PDF-" ] || fail "markview --pdf wrote no PDF"
 
-# The desktop program: the main window appears (its title names the language the marker file chose),
-# then File > Exit closes it normally, which writes the settings and cleans the temporary folder.
+# The desktop program: the main window appears (its title names the language the marker file chose)
+# with its icon; Help > User's Manual hands the manual of that language to the desktop's opener (a
+# stand-in xdg-open that notes what it is given); File > Exit closes the program normally, which
+# writes the settings and cleans the temporary folder.
 if [ "$marker" = yes ]; then
     touch "$data/esp.txt"
-    title="Diseño de columnas"; menu=alt+a; exit_key=s; lang=ESP
+    title="Diseño de columnas"; file_menu=alt+a; exit_key=s; help_menu=alt+u; lang=ESP; suffix=ES
 else
-    title="Design of distillation"; menu=alt+f; exit_key=e; lang=ENG
+    title="Design of distillation"; file_menu=alt+f; exit_key=e; help_menu=alt+h; lang=ENG; suffix=EN
 fi
+mkdir opener
+printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$scratch/opened" >opener/xdg-open
+chmod +x opener/xdg-open
 cat >gui.sh <<GUI
 set -u
 "$bin/zorvek" "\$@" & pid=\$!
 win=\$(timeout 30 xdotool search --sync --name "^KestrovaSoftware - $title" | head -1)
 [ -n "\$win" ] || { kill \$pid; exit 3; }
-# The window carries the program's icon, built into the executable.
 xprop -id "\$win" -len 100000000 _NET_WM_ICON | grep -q "Icon (256 x 256)" || { kill \$pid; exit 5; }
-# Retried: the window takes its menu keys once it is mapped and focused.
-for try in 1 2 3 4 5 6 7 8 9 10; do
-    sleep 0.5
-    xdotool windowfocus --sync "\$win" 2>/dev/null
-    xdotool key --window "\$win" $menu && sleep 0.3 && xdotool key $exit_key
-    for i in 1 2 3 4 5 6 7 8 9 10; do kill -0 \$pid 2>/dev/null || break; sleep 0.1; done
-    kill -0 \$pid 2>/dev/null || break
-done
-if kill -0 \$pid 2>/dev/null; then kill \$pid; exit 4; fi
+# Each menu command is retried: the window takes its keys once it is mapped and focused.
+menu() { # menu keys, entry key, then a condition that says the command was done
+    for try in 1 2 3 4 5 6 7 8 9 10; do
+        sleep 0.5
+        xdotool windowfocus --sync "\$win" 2>/dev/null
+        xdotool key --window "\$win" "\$1" && sleep 0.3 && xdotool key "\$2"
+        for i in 1 2 3 4 5 6 7 8 9 10; do eval "\$3" && return 0; sleep 0.1; done
+    done
+    return 1
+}
+menu $help_menu m '[ -s "$scratch/opened" ]' || { kill \$pid; exit 6; }
+menu $file_menu $exit_key '! kill -0 \$pid 2>/dev/null' || { kill \$pid; exit 4; }
 wait \$pid
 GUI
 # A virtual display of our own: Xvfb picks a free display number itself (-displayfd), so runs beside
@@ -85,7 +92,9 @@ run_gui() {
     local xvfb=$! status=0
     for _ in $(seq 100); do [ -s display ] && break; sleep 0.1; done
     [ -s display ] || { kill $xvfb; fail "Xvfb did not start: $(cat xvfb.log)"; }
-    DISPLAY=:$(cat display) env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY bash gui.sh "$@" 2>gui.log || status=$?
+    DISPLAY=:$(cat display) PATH="$scratch/opener:$PATH" env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY \
+        -u XDG_CURRENT_DESKTOP -u DESKTOP_SESSION -u DBUS_SESSION_BUS_ADDRESS bash gui.sh "$@" 2>gui.log ||
+        status=$?
     kill $xvfb; wait $xvfb 2>/dev/null || true
     return $status
 }
@@ -95,8 +104,10 @@ case $status in
     3) fail "the main window did not appear (expected the $lang title)" ;;
     4) fail "File > Exit did not close the program" ;;
     5) fail "the main window has no icon" ;;
+    6) fail "Help > User's Manual handed nothing to the desktop's opener" ;;
     *) fail "the desktop program ended with status $status" ;;
 esac
+[ "$(cat opened)" = "file://$data/Manual_ZORVEK_$suffix.pdf" ] || fail "Help opened $(cat opened)"
 conf=$XDG_CONFIG_HOME/ZORVEK/ZORVEK.conf
 grep -q "^LANG=$lang" "$conf" || fail "settings not written at exit"
 [ -d "$XDG_CACHE_HOME/ZORVEK/temp" ] || fail "no temporary folder in the per-user cache"

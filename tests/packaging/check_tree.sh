@@ -25,7 +25,8 @@ for f in share/zorvek/Manual_ZORVEK_ES.pdf share/zorvek/Manual_ZORVEK_EN.pdf \
          share/applications/$app_id.desktop share/mime/packages/$app_id.xml \
          share/metainfo/$app_id.metainfo.xml share/icons/hicolor/scalable/apps/$app_id.svg \
          share/man/man1/zorvek.1.gz share/man/man1/zorvek-cli.1.gz share/man/man1/markview.1.gz \
-         share/man/es/man1/zorvek.1.gz share/doc/zorvek/copyright share/doc/zorvek/changelog.gz; do
+         share/man/es/man1/zorvek.1.gz share/doc/zorvek/copyright share/doc/zorvek/changelog.gz \
+         share/zorvek/thermo/zorvek_thermo.txt share/zorvek/thermo/ARTISTIC-LICENSE-2.0.txt; do
     [ -f "$prefix/$f" ] || fail "missing $f"
 done
 for size in 16 22 24 32 48 64 128 256; do
@@ -43,6 +44,11 @@ grep -q '"ok": true' cli.json || fail "zorvek-cli --json did not solve the start
 env -u DISPLAY -u QT_QPA_PLATFORM "$bin/zorvek-cli" --pdf case.pdf >/dev/null || fail "zorvek-cli --pdf failed"
 [ "$(head -c 5 case.pdf)" = "%PDF-" ] || fail "zorvek-cli --pdf wrote no PDF"
 [ "$(pdfinfo case.pdf | awk '/^Pages:/ {print $2}')" = 2 ] || fail "zorvek-cli --pdf: not two pages"
+
+# The equilibrium from components, with the library of the installed tree.
+env -u DISPLAY -u QT_QPA_PLATFORM "$bin/zorvek-cli" --system ethanol/water --txy --json >vle.json ||
+    fail "zorvek-cli --system failed"
+grep -q '"kind": "minimum-boiling"' vle.json || fail "zorvek-cli --system found no azeotrope"
 
 # The viewer writes a worked solution as PDF, without a display either.
 mkdir report

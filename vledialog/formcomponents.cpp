@@ -1,8 +1,10 @@
 #include "formcomponents.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -133,6 +135,8 @@ void FormComponents::CreateControls() {
                         ComboUnit, ComboModel, ButtonUse, ButtonCancel};
     for (size_t i = 0; i + 1 < std::size(order); ++i) setTabOrder(order[i], order[i + 1]);
     FilterA->setFocus();
+    FilterA->installEventFilter(this);
+    FilterB->installEventFilter(this);
 
     connect(FilterA, &QLineEdit::textChanged, this, [this] { Refill(0); });
     connect(FilterB, &QLineEdit::textChanged, this, [this] { Refill(1); });
@@ -164,6 +168,19 @@ void FormComponents::AjustaIDIOMA_GUI() {
     LabelTXY->setText(c.txyTitle);
     ButtonUse->setText(c.use);
     ButtonCancel->setText(c.cancel);
+}
+
+bool FormComponents::eventFilter(QObject* watched, QEvent* event) {
+    if ((watched == FilterA || watched == FilterB) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_PageUp || key == Qt::Key_PageDown) {
+            QListWidget* list = watched == FilterA ? ListA : ListB;
+            QKeyEvent copy(QEvent::KeyPress, key, static_cast<QKeyEvent*>(event)->modifiers());
+            QApplication::sendEvent(list, &copy);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 int FormComponents::Picked(int list) const {

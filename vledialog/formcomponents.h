@@ -67,6 +67,11 @@ class FormComponents : public QDialog {
     void Usar();
     void Cancelar();
 
+  protected:
+    // Up, Down, Page Up and Page Down in a filter box move through its list, so the keyboard never has
+    // to leave the box.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     void CreateControls();
     void Refill(int list);

@@ -169,6 +169,19 @@ TEST_F(FormComponentsTest, CaptionsInEitherLanguage) {
     }
 }
 
+TEST_F(FormComponentsTest, ArrowsInAFilterMoveThroughItsList) {
+    Type(dialog->FilterA, "methyl");
+    ASSERT_GT(dialog->ListA->count(), 3);
+    EXPECT_EQ(dialog->ListA->currentRow(), 0);
+    QTest::keyClick(dialog->FilterA, Qt::Key_Down);
+    QTest::keyClick(dialog->FilterA, Qt::Key_Down);
+    EXPECT_EQ(dialog->ListA->currentRow(), 2);
+    QTest::keyClick(dialog->FilterA, Qt::Key_Up);
+    EXPECT_EQ(dialog->ListA->currentRow(), 1);
+    EXPECT_TRUE(dialog->FilterA->hasFocus());
+    EXPECT_EQ(dialog->FilterA->text(), "methyl");
+}
+
 TEST_F(FormComponentsTest, CancelHandsBackNothing) {
     dialog->PickByNames("methanol", "water");
     ASSERT_TRUE(dialog->ButtonUse->isEnabled());

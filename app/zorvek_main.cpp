@@ -1,4 +1,5 @@
-// zorvek: the desktop program. Main shows the splash, which then loads and shows the main window.
+// zorvek: the desktop program. Main shows the splash, which then loads and shows the main window and
+// opens the case (*.mct) or table (*.vle) named on the command line, if any.
 #include <QApplication>
 
 #include "startup.h"
@@ -6,6 +7,7 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("ZORVEK");
-    zorvek::Main();
+    // Qt has taken its own options (-platform, -style, ...) out of the arguments.
+    zorvek::Main(QApplication::arguments().mid(1));
     return QApplication::exec();
 }

@@ -93,8 +93,10 @@ bool WriteDiagramSvg(const QString& path, const DesignOutcome* outcome, const Di
         svg.setTitle("ZORVEK - McCabe-Thiele");
         QPainter painter(&svg);
         VectorCanvas canvas(painter, size, CanvasIdentity::Picture4, font);
-        canvas.Clear();
-        if (outcome) DrawDiagram(canvas, *outcome, PictureOptions(options));
+        if (outcome)
+            DrawDiagram(canvas, *outcome, PictureOptions(options));
+        else
+            canvas.Clear();
     }
     if (!file.commit()) return Fail(error, file);
     return true;
@@ -118,8 +120,10 @@ bool WriteDiagramPdf(const QString& path, const DesignOutcome* outcome, const Di
         if (painter.begin(&writer)) {
             painter.scale(writer.resolution() / 96.0, writer.resolution() / 96.0);
             VectorCanvas canvas(painter, size, CanvasIdentity::Picture4, font);
-            canvas.Clear();
-            if (outcome) DrawDiagram(canvas, *outcome, PictureOptions(options));
+            if (outcome)
+                DrawDiagram(canvas, *outcome, PictureOptions(options));
+            else
+                canvas.Clear();
             drawn = true;
         }
     }

@@ -142,8 +142,8 @@ void CaseHistory::End() {
     const Snapshot before = *before_;
     delete before_;
     before_ = nullptr;
+    Rebase(); // first: the stack's signals refresh the captions, which look at the baseline
     Record(kind_, -1, before);
-    Rebase();
 }
 
 void CaseHistory::BeginGesture(CaseStepKind kind, int detail) {
@@ -164,8 +164,8 @@ void CaseHistory::EndGesture() {
     const Snapshot before = *before_;
     delete before_;
     before_ = nullptr;
-    Record(kind_, gestureDetail_, before);
     Rebase();
+    Record(kind_, gestureDetail_, before);
 }
 
 void CaseHistory::Record(CaseStepKind kind, int detail, const Snapshot& before) {
@@ -227,8 +227,8 @@ void CaseHistory::CommitTyped() {
     auto command = std::make_unique<Command>(*this, CaseStepKind::Typed, slot);
     command->fields.push_back(
         {slot, InCurrentConventions(baseline_, slot, baselineSymbol_, baselineLanguage_), field_->text()});
-    stack_.push(command.release());
     Rebase();
+    stack_.push(command.release());
 }
 
 void CaseHistory::Apply(const Command& command, bool after) {

@@ -57,12 +57,20 @@ void FormMain::SetDiagramView(const ViewWindow& view) {
 void FormMain::ZoomAbout(double factor, QPointF at) {
     if (!(factor > 0)) return;
     const ViewWindow& v = Picture1->View();
-    // The composition at stays where it is on the screen.
+    const double sx = (v.x1 - v.x0) / factor, sy = (v.y1 - v.y0) / factor;
+    if (!(sx < 1 - 1e-12) && !(sy < 1 - 1e-12)) {
+        ZoomWhole();
+        return;
+    }
+    // The composition at stays on the pixel it is on, in the plot box of the zoomed view (whose left
+    // margin is wider than the whole square's).
+    const QPointF pixel = Picture1->Box().Map(at.x(), at.y());
+    const PlotBox zoomed = PicturePlotBox(Picture1->width(), Picture1->height(), ViewWindow{0, 0.5, 0, 0.5});
     ViewWindow next;
-    next.x0 = at.x() - (at.x() - v.x0) / factor;
-    next.x1 = next.x0 + (v.x1 - v.x0) / factor;
-    next.y0 = at.y() - (at.y() - v.y0) / factor;
-    next.y1 = next.y0 + (v.y1 - v.y0) / factor;
+    next.x0 = at.x() - (pixel.x() - zoomed.e) / zoomed.f * sx;
+    next.x1 = next.x0 + sx;
+    next.y0 = at.y() - (zoomed.h - pixel.y()) / zoomed.K * sy;
+    next.y1 = next.y0 + sy;
     SetDiagramView(next);
 }
 

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "appstate.h"
+#include "casehistory.h"
 #include "diagramview.h"
 #include "mccabediagram.h"
 
@@ -31,6 +32,8 @@ FormMain::FormMain(QWidget* parent) : QMainWindow(parent) {
     CreateControls();
     ColocarControles();
     ConnectEntryFields();
+    SetUpDesktopConventions();
+    CreateEquilibriumMenu(); // after Edit and View, before Options
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -56,7 +59,10 @@ FormMain::FormMain(QWidget* parent) : QMainWindow(parent) {
     Modified = false;
 }
 
-FormMain::~FormMain() = default;
+FormMain::~FormMain() {
+    delete History; // before the fields it refers to
+    History = nullptr;
+}
 
 namespace {
 
@@ -100,7 +106,6 @@ void FormMain::CreateMenus() {
     mnu_Decimal_SEP_COM->setChecked(appState().DecimalSymbol == ",");
     mnu_Decimal_SEP_DOT->setChecked(appState().DecimalSymbol == ".");
 
-    CreateEquilibriumMenu();
     mnu_Ayuda = menuBar()->addMenu("&Help");
     mnu_Ayuda->setObjectName("mnu_Ayuda");
     mnu_Ayuda_Manual = NewAction(mnu_Ayuda, "mnu_Ayuda_Manual", "User's &Manual (PDF document)...");
@@ -182,6 +187,7 @@ bool FormMain::eventFilter(QObject* watched, QEvent* event) {
     const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
                        type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick;
     auto* me = mouse ? static_cast<QMouseEvent*>(event) : nullptr;
+    if (DesktopEvent(watched, event)) return true; // undo history, zoom, dropped files
     if (watched == centralWidget() && type == QEvent::Resize) {
         Form_Resize();
         return false;

@@ -15,7 +15,7 @@ namespace zorvek {
 
 void FormMain::CreateEquilibriumMenu() {
     // Its captions come with the window's others (MainWindowCaptions) when the language is applied.
-    mnu_Equilibrio = new QMenu("&Equilibrium", this);
+    mnu_Equilibrio = new QMenu("E&quilibrium", this);
     menuBar()->insertMenu(mnu_OPCIONES->menuAction(), mnu_Equilibrio);
     mnu_Equilibrio->setObjectName("mnu_Equilibrio");
     mnu_Equilibrio_COMPONENTES = mnu_Equilibrio->addAction("&Components...");

@@ -2,18 +2,29 @@
 // dense tables built from the accepted table.
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "appstate.h"
+#include "casehistory.h"
 #include "formmain.h"
 #include "formxyinput.h"
 
 namespace zorvek {
 
 void FormMain::EditarTABLA_ELV() {
-    EditTable({});
+    EditTableFile(QString());
+}
+
+void FormMain::EditTableFile(const QString& tablePath) {
+    EditTable([&tablePath](FormXYinput& editor) {
+        // Read once the editor is up, so that its messages stand over it.
+        if (!tablePath.isEmpty())
+            QTimer::singleShot(0, &editor, [&editor, tablePath] { editor.OpenTableFile(tablePath); });
+    });
 }
 
 void FormMain::EditTable(const std::function<void(FormXYinput&)>& prepare) {
+    const CaseStep step(*this, CaseStepKind::Table);
     FormXYinput editor(this);
     editor.Load(TablaELV, Text16->text(), Text17->text());
     if (prepare) prepare(editor);

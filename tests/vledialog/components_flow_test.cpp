@@ -178,10 +178,10 @@ TEST_F(ComponentsFlowTest, MenuCancelChangesNothing) {
 TEST_F(ComponentsFlowTest, MenuFollowsTheLanguage) {
     FormMain form;
     form.mnu_IDIOMA_ESP_Click();
-    EXPECT_EQ(form.mnu_Equilibrio->title(), "&Equilibrio");
+    EXPECT_EQ(form.mnu_Equilibrio->title(), "E&quilibrio");
     EXPECT_EQ(form.mnu_Equilibrio_COMPONENTES->text(), "&Componentes...");
     form.mnu_IDIOMA_ENG_Click();
-    EXPECT_EQ(form.mnu_Equilibrio->title(), "&Equilibrium");
+    EXPECT_EQ(form.mnu_Equilibrio->title(), "E&quilibrium");
     EXPECT_EQ(form.mnu_Equilibrio_COMPONENTES->text(), "&Components...");
     form.Modified = false;
 }

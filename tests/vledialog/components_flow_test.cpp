@@ -148,6 +148,11 @@ TEST_F(ComponentsFlowTest, MenuUseThenOkPutsTheTableInUse) {
     EXPECT_EQ(form.Text16->text(), "Acetone");
     EXPECT_EQ(form.Text17->text(), "Methanol");
     EXPECT_TRUE(form.Modified);
+    // One step of the undo history, like a typed table.
+    form.mnu_Edicion_UNDO->trigger();
+    EXPECT_FALSE(form.TableMode);
+    EXPECT_EQ(form.TablaELV.LastPointIndex, -1);
+    EXPECT_EQ(form.Text16->text(), "");
     form.Modified = false;
 }
 

@@ -28,6 +28,7 @@ FormMain::FormMain(QWidget* parent) : QMainWindow(parent) {
     Picture4.fill(Qt::white);
 
     CreateMenus();
+    CreateAnalysisMenus();
     CreateControls();
     ColocarControles();
     ConnectEntryFields();

@@ -3,6 +3,7 @@
 #include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
+#include <QLogValueAxis>
 #include <QMouseEvent>
 #include <QScatterSeries>
 #include <QValueAxis>
@@ -13,6 +14,31 @@
 #include "appstate.h"
 
 namespace zorvek {
+
+namespace {
+
+// The nearest power of 2^(1/4) below / above v (v > 0).
+double QuarterOctaveBelow(double v) {
+    return std::exp2(std::floor(4 * std::log2(v)) / 4);
+}
+double QuarterOctaveAbove(double v) {
+    return std::exp2(std::ceil(4 * std::log2(v)) / 4);
+}
+
+// 1, 2 or 5 times a power of ten, at least v.
+double NiceStep(double v) {
+    if (!(v > 0)) return 1;
+    const double decade = std::pow(10, std::floor(std::log10(v)));
+    for (double m : {1.0, 2.0, 5.0})
+        if (m * decade >= v) return m * decade;
+    return 10 * decade;
+}
+
+void Replace(QXYSeries* series, const QList<QPointF>& points) {
+    if (series->points() != points) series->replace(points);
+}
+
+} // namespace
 
 RNChart::RNChart(QWidget* parent) : QChartView(parent) {
     setObjectName("ChartRN");
@@ -30,7 +56,9 @@ RNChart::RNChart(QWidget* parent) : QChartView(parent) {
     CurrentPoint = new QScatterSeries(chart);
     CurrentPoint->setColor(QColor(0, 160, 0));
     CurrentPoint->setMarkerSize(9);
-    AxisR = new QValueAxis(chart);
+    AxisR = new QLogValueAxis(chart);
+    AxisR->setBase(2);
+    AxisR->setMinorTickCount(-1);
     AxisN = new QValueAxis(chart);
     chart->addAxis(AxisR, Qt::AlignBottom);
     chart->addAxis(AxisN, Qt::AlignLeft);
@@ -43,9 +71,11 @@ RNChart::RNChart(QWidget* parent) : QChartView(parent) {
     chart->legend()->markers(CurrentPoint).front()->setVisible(false);
     AxisR->setLabelFormat("%.4g");
     AxisN->setLabelFormat("%.4g");
+    AxisN->setTickType(QValueAxis::TicksDynamic);
+    AxisN->setTickAnchor(0);
     chart->setLocalizeNumbers(true);
     setChart(chart);
-    setRenderHint(QPainter::Antialiasing);
+    setRenderHint(QPainter::Antialiasing, false);
     setCursor(Qt::CrossCursor);
     Retranslate();
 }
@@ -74,30 +104,32 @@ void RNChart::ShowCurve(const ColumnAnalysis& a) {
         }
         if (p.NGilliland) gilliland.append({p.R, *p.NGilliland});
     }
-    Stepped->replace(stepped);
-    Gilliland->replace(gilliland);
+    // A series that is handed new points lays itself out again (costly), so only changed ones are.
+    Replace(Stepped, stepped);
+    Replace(Gilliland, gilliland);
     if (a.rn.empty()) {
-        for (QXYSeries* s : std::initializer_list<QXYSeries*>{RminTrue, CurrentR, CurrentPoint}) s->clear();
-        AxisR->setRange(0, 1);
+        for (QXYSeries* s : std::initializer_list<QXYSeries*>{RminTrue, CurrentR, CurrentPoint})
+            Replace(s, {});
+        AxisR->setRange(1, 2);
         AxisN->setRange(0, 1);
         return;
     }
-    // The range holds the curve and the current R, so that a click can also go back towards the minimum.
-    const double rTop = std::max(a.rn.back().R, std::min(a.R, 3 * a.rn.back().R)) * 1.03;
-    const double nTop = std::ceil(top * 1.08);
-    AxisR->setRange(0, rTop);
-    AxisN->setRange(0, nTop);
-    AxisR->applyNiceNumbers();
-    AxisN->applyNiceNumbers();
-    RminTrue->replace({{a.minimum.RminTrue, 0}, {a.minimum.RminTrue, nTop}});
-    if (a.R > 0 && a.R <= rTop)
-        CurrentR->replace({{a.R, 0}, {a.R, nTop}});
-    else
-        CurrentR->clear();
-    if (a.N)
-        CurrentPoint->replace({{a.R, std::min(*a.N, nTop)}});
-    else
-        CurrentPoint->clear();
+    // The range holds the curve, the true minimum and the current R when it is not far off, so that a
+    // click can go either way from it.
+    // Both ranges move in coarse steps, so that a drag seldom makes the chart lay its axes out again.
+    const double rMin = a.minimum.RminTrue;
+    const double rLow = QuarterOctaveBelow(std::min(0.97 * rMin, a.R > rMin / 10 ? 0.95 * a.R : rMin));
+    const double rTop = QuarterOctaveAbove(std::max(a.rn.back().R, std::min(a.R, 3 * a.rn.back().R)) * 1.03);
+    const double nStep = NiceStep(top * 1.08 / 4);
+    const double nTop = std::max(1.0, std::ceil(top * 1.08 / nStep)) * nStep;
+    if (AxisR->min() != rLow || AxisR->max() != rTop) AxisR->setRange(rLow, rTop);
+    if (AxisN->max() != nTop || AxisN->tickInterval() != nStep) {
+        AxisN->setRange(0, nTop);
+        AxisN->setTickInterval(nStep);
+    }
+    Replace(RminTrue, {{rMin, 0}, {rMin, nTop}});
+    Replace(CurrentR, a.R >= rLow && a.R <= rTop ? QList<QPointF>{{a.R, 0}, {a.R, nTop}} : QList<QPointF>{});
+    Replace(CurrentPoint, a.N ? QList<QPointF>{{a.R, std::min(*a.N, nTop)}} : QList<QPointF>{});
 }
 
 std::optional<double> RNChart::RefluxAt(QPoint viewPos) const {

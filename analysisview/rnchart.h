@@ -1,5 +1,6 @@
-// RNChart: the R-N chart of the analysis window, stepped N and Gilliland's estimate against R with the
-// true minimum and the current R marked; a click inside the plot area names the R under the pointer.
+// RNChart: the R-N chart of the analysis window, stepped N and Gilliland's estimate against R (on a
+// logarithmic axis) with the true minimum and the current R marked; a click inside the plot area names
+// the R under the pointer.
 #pragma once
 
 #include <QChartView>
@@ -8,6 +9,7 @@
 #include "columnanalysis.h"
 
 class QLineSeries;
+class QLogValueAxis;
 class QScatterSeries;
 class QValueAxis;
 
@@ -28,7 +30,7 @@ class RNChart : public QChartView {
     QLineSeries* CurrentR = nullptr; // a vertical line at R
     QLineSeries* RminTrue = nullptr; // a vertical line at the true minimum
     QScatterSeries* CurrentPoint = nullptr;
-    QValueAxis* AxisR = nullptr;
+    QLogValueAxis* AxisR = nullptr; // logarithmic: the curve's points are spaced evenly on it
     QValueAxis* AxisN = nullptr;
 
   signals:

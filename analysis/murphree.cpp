@@ -111,11 +111,12 @@ std::vector<StairPoint> MurphreeCurve(const DesignInputs& in, const EquilibriumM
         points.push_back({x, op + E * (curve - op)});
     };
     const double start = std::fmax(0, from);
-    const int first = static_cast<int>(std::ceil(start * 200));
-    const int last = static_cast<int>(std::floor(in.xD * 200));
+    // Every 0.01, as the equilibrium curve is drawn, with the two ends and the sections' corner.
+    const int first = static_cast<int>(std::ceil(start * 100));
+    const int last = static_cast<int>(std::floor(in.xD * 100));
     add(start);
     for (int k = first; k <= last; ++k) {
-        const double x = k / 200.0;
+        const double x = k / 100.0;
         const double previous = points.empty() ? -1 : points.back().x;
         if (previous < l.xq && x > l.xq) add(l.xq); // the corner where the sections meet
         if (x > start) add(x);

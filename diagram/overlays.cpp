@@ -11,13 +11,13 @@ namespace zorvek {
 
 namespace {
 
-// A dashed line from (x1, y1) to (x2, y2) in compositions: dashes and gaps of about 6 canvas units,
+// A dashed line from (x1, y1) to (x2, y2) in compositions: dashes and gaps of about 8 canvas units,
 // each dash's ends mapped by the plot box.
 void DashedLine(DiagramCanvas& canvas, const PlotBox& box, StairPoint a, StairPoint b, const QColor& colour) {
     const QPointF pa = box.Map(a.x, a.y), pb = box.Map(b.x, b.y);
     const double length = std::hypot(pb.x() - pa.x(), pb.y() - pa.y());
     if (!std::isfinite(length)) return;
-    const int pieces = std::clamp(static_cast<int>(std::ceil(length / 6)), 1, 4000);
+    const int pieces = std::clamp(static_cast<int>(std::ceil(length / 8)), 1, 4000);
     for (int i = 0; i < pieces; i += 2) {
         const double t0 = double(i) / pieces, t1 = double(i + 1) / pieces;
         const QPointF p = box.Map(a.x + t0 * (b.x - a.x), a.y + t0 * (b.y - a.y));

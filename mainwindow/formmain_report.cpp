@@ -9,6 +9,7 @@
 #include "appstate.h"
 #include "files.h"
 #include "formmain.h"
+#include "programfiles.h"
 #include "reportfiles.h"
 #include "seams.h"
 #include "workedsolution.h"
@@ -43,7 +44,7 @@ void SaveFile_SHOWMARKVIEW(QWidget* parent, const QString& folder, const WorkedS
                       "\r\n" + folder);
         return;
     }
-    const QString viewer = ApplicationFolder() + "/markview";
+    const QString viewer = ViewerProgram(ApplicationFolder());
     if (!seams().startDetached(viewer, {document})) {
         ShowError(parent,
                   Tr("No se ha podido iniciar el visor de informes:", "The report viewer could not be "

@@ -24,7 +24,9 @@ QString Number(const std::optional<double>& v, int digits) {
 }
 
 void Write(QLineEdit* field, const QString& text) {
-    if (field->text() != text) field->setText(text);
+    if (field->text() == text) return;
+    field->setText(text);
+    field->setCursorPosition(0); // a text longer than the field shows its beginning
 }
 
 QString FromBoth(const std::string& esp, const std::string& eng) {
@@ -90,7 +92,7 @@ FormAnalysis::FormAnalysis(QWidget* parent) : QWidget(parent, Qt::Window) {
     resize(1120, 580);
 
     connect(ChartRN, &RNChart::RefluxClicked, this, &FormAnalysis::RefluxChosen);
-    connect(TextEMV, &QLineEdit::returnPressed, this, &FormAnalysis::MurphreeChanged);
+    // Enter or leaving the field after a change (Enter also ends the editing: one recomputation).
     connect(TextEMV, &QLineEdit::editingFinished, this, [this] {
         if (TextEMV->isModified()) emit MurphreeChanged();
         TextEMV->setModified(false);

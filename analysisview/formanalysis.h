@@ -52,7 +52,7 @@ class FormAnalysis : public QWidget {
   signals:
     // A click on the chart chose this reflux ratio.
     void RefluxChosen(double R);
-    // Enter in TextEMV, or the field left after a change.
+    // TextEMV changed and then Enter pressed or the field left.
     void MurphreeChanged();
 
   private:

@@ -1,4 +1,5 @@
-// zorvek: the desktop program. Main shows the splash, which then loads and shows the main window.
+// zorvek: the desktop program. Main shows the splash, which then loads and shows the main window and
+// opens the case (*.mct) or table (*.vle) named on the command line, if any.
 #include <QApplication>
 
 #include "programfiles.h"
@@ -10,6 +11,7 @@ int main(int argc, char* argv[]) {
     // The desktop entry and icon of an installed program (window icon, task bar, Wayland app id).
     QApplication::setDesktopFileName(ZORVEK_APP_ID);
     QApplication::setWindowIcon(zorvek::ProgramIcon());
-    zorvek::Main();
+    // Qt has taken its own options (-platform, -style, ...) out of the arguments.
+    zorvek::Main(QApplication::arguments().mid(1));
     return QApplication::exec();
 }

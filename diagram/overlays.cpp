@@ -74,7 +74,9 @@ void DrawAnalysisOverlays(DiagramCanvas& canvas, const DesignOutcome& o, const C
                           const OverlayChoice& choice, const DiagramOptions& options) {
     if (!choice.Any() || !a.computable) return;
     if (o.reached != Reached::Curve && o.reached != Reached::Complete) return; // no curve drawn
-    const PlotBox box = PlotBoxOf(canvas);
+    // Zoomed, they are cut at the plot's edge like the diagram's own lines.
+    const PlotBox box = PlotBoxOf(canvas, options);
+    if (box.Zoomed()) canvas.SetClipArea(QRectF(box.e, box.h - box.K, box.f, box.K));
     if (choice.totalReflux && a.total.found) {
         canvas.SetDrawWidth(1);
         Polyline(canvas, box, a.total.stairs, ColourOf(OverlayColour::TotalReflux));
@@ -87,6 +89,7 @@ void DrawAnalysisOverlays(DiagramCanvas& canvas, const DesignOutcome& o, const C
         Polyline(canvas, box, a.murphree->stairs, colour);
     }
     if (choice.minimumReflux && a.minimum.found) DrawMinimumReflux(canvas, box, o, a.minimum, options);
+    if (box.Zoomed()) canvas.ClearClipArea();
 }
 
 } // namespace zorvek

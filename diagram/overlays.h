@@ -18,7 +18,8 @@ struct OverlayChoice {
 enum class OverlayColour { MinimumReflux, TotalReflux, Murphree };
 QColor ColourOf(OverlayColour which);
 
-// Draws the chosen overlays that the analysis has, once the design got as far as the curve.
+// Draws the chosen overlays that the analysis has, once the design got as far as the curve, in the
+// options' view window.
 void DrawAnalysisOverlays(DiagramCanvas& canvas, const DesignOutcome& outcome, const ColumnAnalysis& analysis,
                           const OverlayChoice& choice, const DiagramOptions& options);
 

@@ -27,18 +27,23 @@ QAction* NewAction(QMenu* menu, const char* name, const char* text, bool checkab
 } // namespace
 
 void FormMain::CreateAnalysisMenus() {
-    // Before Help, in the order Analysis, View; their captions follow the language with the others.
+    // Analysis before Help; the overlays at the end of the one View menu, which the zoom entries share.
+    // Their captions follow the language with the others.
     mnu_Analisis = new QMenu("A&nalysis", this);
     mnu_Analisis->setObjectName("mnu_Analisis");
     mnu_Analisis_VENTANA = NewAction(mnu_Analisis, "mnu_Analisis_VENTANA", "Column &analysis...", false);
-    mnu_Ver = new QMenu("&View", this);
-    mnu_Ver->setObjectName("mnu_Ver");
+    menuBar()->insertMenu(mnu_Ayuda->menuAction(), mnu_Analisis);
+    if (!mnu_Ver) mnu_Ver = findChild<QMenu*>("mnu_Ver");
+    if (!mnu_Ver) {
+        mnu_Ver = new QMenu("&View", this);
+        mnu_Ver->setObjectName("mnu_Ver");
+        menuBar()->insertMenu(mnu_OPCIONES->menuAction(), mnu_Ver);
+    }
+    if (!mnu_Ver->actions().isEmpty()) mnu_Ver->addSeparator();
     mnu_Ver_PINCH = NewAction(mnu_Ver, "mnu_Ver_PINCH", "True &minimum reflux line", true);
     mnu_Ver_TOTAL = NewAction(mnu_Ver, "mnu_Ver_TOTAL", "&Total-reflux staircase", true);
     mnu_Ver_MURPHREE =
         NewAction(mnu_Ver, "mnu_Ver_MURPHREE", "M&urphree pseudo-equilibrium curve and staircase", true);
-    menuBar()->insertMenu(mnu_Ayuda->menuAction(), mnu_Analisis);
-    menuBar()->insertMenu(mnu_Ayuda->menuAction(), mnu_Ver);
     connect(mnu_Analisis_VENTANA, &QAction::triggered, this, &FormMain::mnu_Analisis_VENTANA_Click);
     for (QAction* overlay : {mnu_Ver_PINCH, mnu_Ver_TOTAL, mnu_Ver_MURPHREE})
         connect(overlay, &QAction::toggled, this, [this] { Calcular(); });
@@ -67,6 +72,7 @@ void FormMain::TakeReflux(double R) {
 }
 
 void FormMain::UpdateAnalysis() {
+    if (!mnu_Ver_PINCH) return; // a recomputation while the window is still being built
     const DesignOutcome& o = LastOutcome;
     const bool windowShown = frmAnalisis && frmAnalisis->isVisible();
     const OverlayChoice overlays{mnu_Ver_PINCH->isChecked(), mnu_Ver_TOTAL->isChecked(),
@@ -97,10 +103,11 @@ void FormMain::UpdateAnalysis() {
 }
 
 void FormMain::DrawAnalysisOverlays(DiagramCanvas& canvas) {
+    if (!mnu_Ver_PINCH) return;
     const OverlayChoice overlays{mnu_Ver_PINCH->isChecked(), mnu_Ver_TOTAL->isChecked(),
                                  mnu_Ver_MURPHREE->isChecked()};
     if (overlays.Any())
-        zorvek::DrawAnalysisOverlays(canvas, LastOutcome, LastAnalysis, overlays, DrawingOptions(false));
+        zorvek::DrawAnalysisOverlays(canvas, LastOutcome, LastAnalysis, overlays, DrawingOptions(true));
 }
 
 } // namespace zorvek

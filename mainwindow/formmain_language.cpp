@@ -17,6 +17,7 @@ void SwitchLanguage(FormMain& w, const QString& language) {
     w.mnu_IDIOMA_ENG->setChecked(language == "ENG");
     appState().UiLanguage = language;
     w.AjustaIDIOMA_GUI();
+    w.RefreshEditActions(); // the captions that name the next undo and redo
     if (!appState().UpdatingFields) {
         // Result texts and drawn legends in the new language.
         w.Calcular(FormMain::Canvas::Picture1);

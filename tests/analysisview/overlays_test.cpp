@@ -2,6 +2,7 @@
 // without any analysis, pixel for pixel; each overlay where the plot mapping puts it; and never on the
 // report image or the printed page.
 #include <QImage>
+#include <QMenu>
 
 #include "analysiswindowfixture.h"
 #include "imagecanvas.h"
@@ -114,4 +115,27 @@ TEST_F(AnalysisWindowTest, TheReportImageAndThePrintedPageNeverShowOverlays) {
     // The screen in that same call does show them.
     EXPECT_NE(form->Picture1->Image(),
               PlainDiagram(*form, form->Picture1->Image().size(), CanvasIdentity::Picture1));
+}
+
+TEST_F(AnalysisWindowTest, OverlaysShareTheViewMenuAndFollowTheZoom) {
+    // One View menu: the zoom entries and the three overlays.
+    const QList<QMenu*> views = form->findChildren<QMenu*>("mnu_Ver");
+    ASSERT_EQ(views.size(), 1);
+    QStringList names;
+    for (QAction* a : views.front()->actions()) names << a->objectName();
+    EXPECT_TRUE(names.contains("mnu_Ver_ZOOMIN"));
+    EXPECT_TRUE(names.contains("mnu_Ver_PINCH"));
+    EXPECT_TRUE(names.contains("mnu_Ver_MURPHREE"));
+    // Zoomed twice about a point beside the pinch, its disc is where the zoomed plot mapping puts it.
+    form->mnu_Ver_PINCH->trigger();
+    const MinimumReflux m = form->LastAnalysis.minimum;
+    ASSERT_TRUE(m.found);
+    form->ZoomAbout(2, QPointF(m.x + 0.08, m.y - 0.05));
+    ASSERT_FALSE(form->Picture1->View().Whole());
+    const QImage& shown = form->Picture1->Image();
+    const PlotBox zoomed = PicturePlotBox(shown.width(), shown.height(), form->Picture1->View());
+    ASSERT_TRUE(zoomed.Inside(QPointF(m.x, m.y)));
+    const QPointF moved = zoomed.Map(m.x, m.y) - PicturePlotBox(shown.width(), shown.height()).Map(m.x, m.y);
+    EXPECT_GT(std::hypot(moved.x(), moved.y()), 20);
+    EXPECT_TRUE(ColourNear(shown, zoomed, m.x, m.y, ColourOf(OverlayColour::MinimumReflux)));
 }

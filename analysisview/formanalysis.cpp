@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QVBoxLayout>
 
 #include "analysistexts.h"
@@ -45,7 +46,12 @@ FormAnalysis::FormAnalysis(QWidget* parent) : QWidget(parent, Qt::Window) {
         auto* field = new QLineEdit(this);
         field->setObjectName(name);
         field->setReadOnly(!entry);
-        if (!entry) field->setStyleSheet("QLineEdit { background: rgb(255, 255, 225); }");
+        if (!entry) { // light yellow as the main window's result fields (a palette paints faster than a style
+                      // sheet)
+            QPalette palette = field->palette();
+            palette.setColor(QPalette::Base, QColor(255, 255, 225));
+            field->setPalette(palette);
+        }
         field->setMinimumWidth(280);
         fields->addWidget(label, row, 0);
         fields->addWidget(field, row, 1);

@@ -44,6 +44,8 @@ RNChart::RNChart(QWidget* parent) : QChartView(parent) {
     setObjectName("ChartRN");
     auto* chart = new QChart;
     chart->setAnimationOptions(QChart::NoAnimation);
+    chart->setDropShadowEnabled(false);
+    chart->setBackgroundRoundness(0);
     chart->legend()->setAlignment(Qt::AlignBottom);
     Stepped = new QLineSeries(chart);
     Stepped->setPen(QPen(QColor(200, 0, 0), 2));

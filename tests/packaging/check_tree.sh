@@ -115,13 +115,9 @@ grep -q "^LANG=$lang" "$conf" || fail "settings not written at exit"
 
 # Opening a case given on the command line: "zorvek FILE.mct" opens it as File > Open does, which
 # remembers its folder (PATH_FILE) in the settings at exit.
-# >>> Turn on once the desktop program opens a case file named on its command line. <<<
-check_open_case=no
-if [ "$check_open_case" = yes ]; then
-    mkdir cases
-    "$bin/zorvek-cli" --xd 0.9 --save cases/column.mct >/dev/null || fail "zorvek-cli --save failed"
-    rm -rf "$XDG_CONFIG_HOME"
-    run_gui "$scratch/cases/column.mct" || fail "zorvek cases/column.mct: status $?"
-    grep -q "^PATH_FILE=$scratch/cases\$" "$conf" || fail "zorvek FILE.mct did not open the case"
-fi
+mkdir cases
+"$bin/zorvek-cli" --xd 0.9 --save cases/column.mct >/dev/null || fail "zorvek-cli --save failed"
+rm -rf "$XDG_CONFIG_HOME"
+run_gui "$scratch/cases/column.mct" || fail "zorvek cases/column.mct: status $?"
+grep -q "^PATH_FILE=$scratch/cases\$" "$conf" || fail "zorvek FILE.mct did not open the case"
 echo "check_tree: $prefix passed"

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "casefileio.h"
+#include "cli_analysis.h"
 #include "cli_vle.h"
 #include "design.h"
 #include "equilibrium.h"
@@ -52,7 +53,8 @@ struct CliRequest {
     std::string lang = "ENG";
     std::string decimal = ".";
     bool json = false;
-    VleOptions vle; // --system and its companions (cli_vle.h)
+    CliAnalysisRequest analysis; // --analysis, --murphree
+    VleOptions vle;              // --system and its companions (cli_vle.h)
 };
 
 // One command-line option: its name, whether a value follows, and how it changes the request. apply
@@ -136,6 +138,14 @@ const std::vector<OptionSpec>& Options() {
              return std::nullopt;
          },
          ""},
+        {"--analysis", false,
+         [](CliRequest& r, const std::string&) -> std::optional<std::string> {
+             r.analysis.analysis = true;
+             return std::nullopt;
+         },
+         ""},
+        {"--murphree", true,
+         [](CliRequest& r, const std::string& v) { return SetMurphreeEfficiency(r.analysis, v); }, "E"},
     };
     return options;
 }
@@ -406,7 +416,8 @@ std::string JsonNumber(double v) {
     return std::string(buf, res.ptr);
 }
 
-std::string JsonOutcome(const DesignOutcome& o, const std::string& moreMembers = "") {
+// `members` are further members of the object (", \"analysis\": {...}"), written last.
+std::string JsonOutcome(const DesignOutcome& o, const std::string& members = "") {
     std::string out;
     auto put = [&out](const auto&... parts) { (out.append(parts), ...); };
     const bool ok = o.reached == Reached::Complete;
@@ -428,7 +439,7 @@ std::string JsonOutcome(const DesignOutcome& o, const std::string& moreMembers =
         put(", \"equilibriumListing\": ", JsonString(o.EquilibriumListing));
         put(", \"equilibriumListingMarkup\": ", JsonString(o.EquilibriumListingMarkup));
     }
-    put(moreMembers, "}\n");
+    put(members, "}\n");
     return out;
 }
 
@@ -484,9 +495,13 @@ int main(int argc, char** argv) {
     if (!request.json) std::cout << result.vle.notices;
     if (request.summary && result.exitCode == kExitSolved)
         std::cout << result.summary;
+    else if (request.json)
+        std::cout << JsonOutcome(result.outcome,
+                                 AnalysisJsonMembers(result.outcome, request.analysis, request.decimal) +
+                                     (request.vle.txy ? result.vle.json : ""));
     else
-        std::cout << (request.json ? JsonOutcome(result.outcome, request.vle.txy ? result.vle.json : "")
-                                   : HumanOutcome(result.outcome, request.lang));
+        std::cout << HumanOutcome(result.outcome, request.lang)
+                  << AnalysisLines(result.outcome, request.analysis, request.lang, request.decimal);
     if (request.vle.txy && !request.json) std::cout << "\n" << result.vle.text;
     return result.exitCode;
 }

@@ -33,6 +33,7 @@ FormMain::FormMain(QWidget* parent) : QMainWindow(parent) {
     ColocarControles();
     ConnectEntryFields();
     SetUpDesktopConventions();
+    CreateAnalysisMenus();
     CreateEquilibriumMenu(); // after Edit and View, before Options
 
     Timer1 = new QTimer(this);

@@ -72,6 +72,7 @@ void FormMain::Calcular(Canvas pic, bool impri) {
     NF = 0;
     if (o.slopeComputed) MinRefluxSlope = o.MinRefluxSlope;
     if (o.reached == Reached::Complete) PostResults(o);
+    UpdateAnalysis();
 
     if (pic == Canvas::Picture4) {
         if (Picture4.size() != QSize(700, 700)) Picture4 = QImage(700, 700, QImage::Format_RGB32);
@@ -84,6 +85,7 @@ void FormMain::Calcular(Canvas pic, bool impri) {
     {
         ImageCanvas canvas(Picture1->Image(), CanvasIdentity::Picture1, Picture1->font());
         DrawDiagram(canvas, o, DrawingOptions(true));
+        DrawAnalysisOverlays(canvas);
     }
     Picture1->update();
 }

@@ -24,6 +24,7 @@
 
 #include "design.h"
 #include "equilibrium.h"
+#include "pushbutton.h"
 
 class QAction;
 class QFrame;
@@ -239,6 +240,7 @@ class FormMain : public QMainWindow {
     void PlaceMarker(int k, double X, double Y);
     void PostResults(const DesignOutcome& outcome);
     bool layoutRunning_ = false;
+    PushButtonClicks buttonClicks_; // the four push buttons: a click is a left press and release
 };
 
 } // namespace zorvek

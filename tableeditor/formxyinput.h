@@ -7,6 +7,7 @@
 #include <array>
 
 #include "equilibrium.h"
+#include "pushbutton.h"
 
 class QLabel;
 class QLineEdit;
@@ -79,7 +80,7 @@ class FormXYinput : public QDialog {
     bool ButtonMouse(int i, QEvent* event);
     void ScrollBy(int rows);
     void ShowFromFirstRow();
-    int pressedButton_ = -1;
+    PushButtonClicks buttonClicks_; // a click is a left press and release over the same button
     EditorOutcome outcome_;
 };
 

@@ -196,3 +196,27 @@ TEST_F(EditorTest, OkOutcomes) {
 }
 
 } // namespace zorvek
+
+namespace zorvek {
+
+TEST_F(EditorTest, ButtonsActOnceAndOnlyOnALeftClick) {
+    const QPoint at(20, 8);
+    // Right and middle clicks on "Clear table" clear nothing.
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        QTest::mouseClick(editor->LabelB[2], button, {}, at);
+        EXPECT_EQ(editor->TxtX[1]->text(), "0.05") << button;
+    }
+    // A double click on "Open..." asks for one file, not two.
+    QTest::mousePress(editor->LabelB[3], Qt::LeftButton, {}, at);
+    QTest::mouseRelease(editor->LabelB[3], Qt::LeftButton, {}, at);
+    QTest::mouseDClick(editor->LabelB[3], Qt::LeftButton, {}, at);
+    QTest::mouseRelease(editor->LabelB[3], Qt::LeftButton, {}, at);
+    EXPECT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(editor->Image1[3]->pos(), QPoint(15, 450)); // at rest
+    // Pressed on the face, released on its caption: one click.
+    QTest::mousePress(editor->Image1[3], Qt::LeftButton, {}, QPoint(20, 2));
+    QTest::mouseRelease(editor->Image1[3], Qt::LeftButton, {}, QPoint(20, 12));
+    EXPECT_EQ(dialogs.size(), 2u);
+}
+
+} // namespace zorvek

@@ -134,7 +134,7 @@ class FormMain : public QMainWindow {
 
     // ---- case state ----
     EquilibriumTable TablaELV; // the accepted x-y table (LastPointIndex -1 while none)
-    DenseTables Dense;         // its dense forms, built by CrearSuperTABLA_ELV
+    DenseTables Dense;         // its dense forms, rebuilt whenever a valid table becomes the one in use
     bool TableMode = false;    // equilibrium model in use: true = table, false = alpha
     QString DocumentName;      // full path of the case file, empty while unsaved
     bool Modified = false;     // the case differs from its file

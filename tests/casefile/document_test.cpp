@@ -260,3 +260,43 @@ TEST_F(DocumentTest, DialogsTitlesFiltersAndFolder) {
 }
 
 } // namespace zorvek
+
+namespace zorvek {
+
+// A case saved in the relative-volatility model carries a valid table: choosing "Tabla" afterwards
+// computes with that table, not with the table of a case opened before nor with unbuilt dense tables.
+TEST_F(DocumentTest, TablaComputesWithTheTableOfTheOpenedCase) {
+    const QByteArray own = "0\t0\r\n0.1\t0.35\r\n0.3\t0.62\r\n0.5\t0.78\r\n0.8\t0.93\r\n1\t1\r\n";
+    const QByteArray other = "0\t0\r\n0.5\t0.55\r\n1\t1\r\n";
+    // The results the file's own table gives.
+    const CaseReadResult read = ReadCaseText(CaseWithBlock("<VLE=TABLE>\r\n", own).toStdString(), "ENG");
+    ASSERT_TRUE(read.OpensInTableModel());
+    static DenseTables dense;
+    FailureRecord failures;
+    ASSERT_TRUE(zorvek::CrearSuperTABLA_ELV(read.table, dense, failures));
+    CalcSettings settings;
+    settings.TableMode = true;
+    settings.dense = &dense;
+    const CaseTexts texts; // the fields of CaseWithBlock
+    const DesignOutcome expected = zorvek::Calcular(texts, settings);
+    ASSERT_EQ(expected.reached, Reached::Complete);
+
+    for (const bool tableOpenedBefore : {false, true}) {
+        if (tableOpenedBefore) {
+            Write(Path("before.mct"), CaseWithBlock("<VLE=TABLE>\r\n", other));
+            form->Abrir(Path("before.mct"));
+            ASSERT_TRUE(form->TableMode);
+        }
+        Write(Path("alpha.mct"), CaseWithBlock("<VLE=ALPHA>\r\n", own));
+        form->Abrir(Path("alpha.mct"));
+        ASSERT_FALSE(form->TableMode);
+        EXPECT_EQ(form->Text14->text(), "7.55"); // solved with alpha = 2
+        QTest::mouseClick(form->OptTAB, Qt::LeftButton, {}, QPoint(6, 10));
+        ASSERT_TRUE(form->TableMode);
+        EXPECT_EQ(form->Text7->text().toStdString(), expected.texts[kText7Rmin]) << tableOpenedBefore;
+        EXPECT_EQ(form->Text14->text().toStdString(), expected.texts[kText14Plates]) << tableOpenedBefore;
+        EXPECT_TRUE(messages.empty());
+    }
+}
+
+} // namespace zorvek

@@ -5,6 +5,7 @@
 #include <QScrollBar>
 
 #include "appstate.h"
+#include "casefile.h"
 #include "files.h"
 #include "formxyinput.h"
 #include "messages.h"
@@ -64,8 +65,9 @@ void FormXYinput::Abrir() {
     QString content;
     ReadTextFile(path, content); // an unreadable file reads as empty and fails for format below
     const std::string text = WithCrLf(content);
-    if (auto a = FindTagValue(text, "<A=")) NameA = QString::fromStdString(*a);
-    if (auto b = FindTagValue(text, "<B=")) NameB = QString::fromStdString(*b);
+    // The names keep only what a case or table file can carry back (casefile.h).
+    if (auto a = FindTagValue(text, "<A=")) NameA = QString::fromStdString(WithoutRefusedCaseCharacters(*a));
+    if (auto b = FindTagValue(text, "<B=")) NameB = QString::fromStdString(WithoutRefusedCaseCharacters(*b));
     const std::optional<std::string_view> block = FindTableBlock(text);
     if (!block) {
         busy.Restore();

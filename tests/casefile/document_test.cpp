@@ -1,7 +1,11 @@
 // FormMain's case files and document commands on the real window: save and open with every outcome,
 // the save-changes prompt, the dialogs and their folder.
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QToolTip>
 
 #include "casefile.h"
 #include "documentfixture.h"
@@ -297,6 +301,52 @@ TEST_F(DocumentTest, TablaComputesWithTheTableOfTheOpenedCase) {
         EXPECT_EQ(form->Text14->text().toStdString(), expected.texts[kText14Plates]) << tableOpenedBefore;
         EXPECT_TRUE(messages.empty());
     }
+}
+
+} // namespace zorvek
+
+namespace zorvek {
+
+// The fields a case file carries refuse, as they are typed or pasted, the characters it cannot carry
+// back, with a hint; names of every other printable character and accented letters survive a save and
+// an open.
+TEST_F(DocumentTest, NamesRefuseWhatTheFileCannotCarryBack) {
+    QString typed;
+    for (char c = '!'; c <= '~'; ++c) typed += QChar(c);
+    typed += QString::fromUtf8(" áéíóúñÁÉÍÓÚÑüç");
+    QString kept = typed;
+    kept.remove('<').remove('>').remove('[').remove(']');
+    form->activateWindow();
+    form->Text16->setFocus();
+    for (const QChar c : typed) { // as the keyboard sends them, accented letters included
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(form->Text16, &press);
+    }
+    EXPECT_EQ(form->Text16->text(), kept);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), "Characters not allowed: < > [ ] and line breaks");
+
+    // A paste keeps the rest, line breaks and tag texts taken out.
+    form->Text17->setFocus();
+    QGuiApplication::clipboard()->setText("Agua ]]<E=5>\r\n[[ pura");
+    form->Text17->paste();
+    EXPECT_EQ(form->Text17->text(), "Agua E=5 pura");
+    form->Text3->setFocus();
+    form->Text3->selectAll();
+    QTest::keyClicks(form->Text3, "0.4<6");
+    EXPECT_EQ(form->Text3->text(), "0.46");
+
+    const QString path = Path("names.mct");
+    ASSERT_TRUE(form->Save(path));
+    form->Text16->clear();
+    form->Text17->clear();
+    form->Abrir(path);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(form->Text16->text(), kept);
+    EXPECT_EQ(form->Text17->text(), "Agua E=5 pura");
+    EXPECT_EQ(form->Text15->text(), "1.0"); // the tag after the names is still the efficiency
+    EXPECT_EQ(form->Text3->text(), "0.46");
 }
 
 } // namespace zorvek

@@ -220,3 +220,23 @@ TEST_F(EditorTest, ButtonsActOnceAndOnlyOnALeftClick) {
 }
 
 } // namespace zorvek
+
+namespace zorvek {
+
+TEST_F(EditorTest, EscapeKeepsTheTableBeingEdited) {
+    Focus(editor->TxtX[2]);
+    QTest::keyClicks(editor->TxtX[2], "0.125");
+    QTest::keyClick(editor->TxtX[2], Qt::Key_Escape);
+    QTest::keyClick(editor.get(), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->TxtX[2]->text(), "0.125");
+    EXPECT_EQ(editor->Working.x[2], 0.125);
+    EXPECT_TRUE(messages.empty());
+    // The frame still closes it, as Cancel does.
+    editor->close();
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_FALSE(editor->Outcome().accepted);
+}
+
+} // namespace zorvek

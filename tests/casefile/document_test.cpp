@@ -1,10 +1,13 @@
 // FormMain's case files and document commands on the real window: save and open with every outcome,
 // the save-changes prompt, the dialogs and their folder.
 #include <QClipboard>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListView>
 #include <QToolTip>
 
 #include "casefile.h"
@@ -347,6 +350,55 @@ TEST_F(DocumentTest, NamesRefuseWhatTheFileCannotCarryBack) {
     EXPECT_EQ(form->Text17->text(), "Agua E=5 pura");
     EXPECT_EQ(form->Text15->text(), "1.0"); // the tag after the names is still the efficiency
     EXPECT_EQ(form->Text3->text(), "0.46");
+}
+
+} // namespace zorvek
+
+namespace zorvek {
+
+namespace {
+
+// The names a shown file dialog lists in its folder, once `until` is among them (or after 5 s).
+QStringList ListedNames(QFileDialog& dialog, const QString& until) {
+    auto* view = dialog.findChild<QListView*>("listView");
+    if (!view) return {};
+    QStringList names;
+    for (int waited = 0; waited < 5000; waited += 20) {
+        names.clear();
+        const QModelIndex root = view->rootIndex();
+        for (int row = 0; row < view->model()->rowCount(root); ++row)
+            names << view->model()->index(row, 0, root).data().toString();
+        if (names.contains(until)) break;
+        QTest::qWait(20);
+    }
+    return names;
+}
+
+} // namespace
+
+// "All files (*.*)" of the open dialog lists every file, also a case saved without a dot in its name.
+TEST_F(DocumentTest, AllFilesShowsNamesWithoutADot) {
+    for (const char* name : {"case1", "a.mct", "notes.txt"}) Write(Path(name), "x");
+    appState().PATH_FILE = dir.path();
+    form->mnu_Archivo_OPEN_Click();
+    ASSERT_EQ(dialogs.size(), 1u);
+    QFileDialog dialog;
+    ConfigureFileDialog(dialog, dialogs[0]);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.show();
+    // The entries read as the window wrote them.
+    auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+    ASSERT_NE(types, nullptr);
+    ASSERT_EQ(types->count(), 2);
+    EXPECT_EQ(types->itemText(0), "McCabe-Thiele file (*.mct)");
+    EXPECT_EQ(types->itemText(1), "All files (*.*)");
+    QStringList listed = ListedNames(dialog, "a.mct");
+    EXPECT_TRUE(listed.contains("a.mct"));
+    EXPECT_FALSE(listed.contains("case1"));
+    dialog.selectNameFilter(dialog.nameFilters().at(1));
+    listed = ListedNames(dialog, "notes.txt");
+    EXPECT_TRUE(listed.contains("notes.txt")) << listed.join(", ").toStdString();
+    EXPECT_TRUE(listed.contains("case1")) << listed.join(", ").toStdString();
 }
 
 } // namespace zorvek

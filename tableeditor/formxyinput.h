@@ -80,6 +80,8 @@ class FormXYinput : public QDialog {
     bool CellKey(int row, bool isY, QKeyEvent* key);
     bool ButtonMouse(int i, QEvent* event);
     void ScrollBy(int rows);
+    // Scrolls slot into view and puts the focus on its x or y box, the whole text selected.
+    void ShowCell(int slot, bool isY);
     void ShowFromFirstRow();
     PushButtonClicks buttonClicks_; // a click is a left press and release over the same button
     EditorOutcome outcome_;

@@ -1,6 +1,7 @@
 // The editor's commands: clear, open and save table files, copy, cut and paste, OK and Cancel.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QScrollBar>
 
@@ -139,6 +140,7 @@ void FormXYinput::Aceptar() {
         Working.y = acceptance.table.y;
         Refresh();
         ShowError(this, QString::fromStdString(acceptance.message));
+        ShowCell(acceptance.badSlot, acceptance.badY);
         return;
     case AcceptanceStatus::Accepted:
         outcome_.accepted = true;
@@ -148,6 +150,19 @@ void FormXYinput::Aceptar() {
         accept();
         return;
     }
+}
+
+void FormXYinput::ShowCell(int slot, bool isY) {
+    if (slot < 0) return;
+    const int first = VScroll1->value();
+    int value = first;
+    if (slot < first) value = slot;
+    if (slot > first + kRows - 1) value = slot - (kRows - 1);
+    if (value < VScroll1->minimum() || value > VScroll1->maximum()) return; // slot 99 is never shown
+    VScroll1->setValue(value);
+    QLineEdit* box = (isY ? TxTY : TxtX)[slot - value];
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
 }
 
 void FormXYinput::Cancelar() {

@@ -156,6 +156,11 @@ TEST_F(EditorTest, OkWithAnOrderErrorStaysOpen) {
     EXPECT_TRUE(editor->isVisible());
     EXPECT_TRUE(editor->Outcome().okPressed);
     EXPECT_FALSE(editor->Outcome().accepted);
+    EXPECT_EQ(editor->Working.x[5], -1);
+    EXPECT_EQ(editor->Working.y[5], 0.7);
+    EXPECT_EQ(editor->TxtX[5]->text(), ""); // the grid shows the emptied slot
+    EXPECT_EQ(editor->TxTY[5]->text(), "");
+    EXPECT_EQ(editor->TxtX[2]->text(), "0.3"); // the points up to the end stay
     editor->Cancelar();
     EXPECT_FALSE(editor->isVisible());
     EXPECT_FALSE(editor->Outcome().accepted);
@@ -237,6 +242,53 @@ TEST_F(EditorTest, EscapeKeepsTheTableBeingEdited) {
     editor->close();
     EXPECT_FALSE(editor->isVisible());
     EXPECT_FALSE(editor->Outcome().accepted);
+}
+
+} // namespace zorvek
+
+namespace zorvek {
+
+// A refused table keeps its message and puts the focus on the first offending cell, selected, scrolled
+// into view.
+TEST_F(EditorTest, RefusedTableShowsTheOffendingCell) {
+    struct Case {
+        std::vector<std::pair<double, double>> points;
+        int slot;
+        bool isY;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{{0, 0}, {0.3, 0.5}, {0.3, 0.6}}, 2, false, "ERROR: Invalid data"},     // x not increasing
+        {{{0, 0}, {0.2, 0.5}, {0.3, 0.4}}, 2, true, "ERROR: Invalid data"},      // y not increasing
+        {{{0.1, 0.2}, {1.2, 0.9}}, 1, false, "ERROR: Data out of range [0, 1]"}, // x out of range
+        {{{0.1, 0.2}, {0.5, 1.3}}, 1, true, "ERROR: Data out of range [0, 1]"},
+        {{{0, 0.2}}, 0, true, "ERROR: Invalid data"}, // pure component: y disagrees with x = 0
+        {{{0.1, 0}}, 0, false, "ERROR: Invalid data"},
+    };
+    for (const Case& c : cases) {
+        editor->Working = EquilibriumTable();
+        for (size_t i = 0; i < c.points.size(); ++i)
+            editor->Working.x[i] = c.points[i].first, editor->Working.y[i] = c.points[i].second;
+        editor->Refresh();
+        Focus(editor->TxtX[0]); // the window active, as when the user presses OK
+        messages.clear();
+        editor->Aceptar();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text.toStdString(), c.message);
+        QLineEdit* box = (c.isY ? editor->TxTY : editor->TxtX)[c.slot];
+        EXPECT_EQ(QApplication::focusWidget(), box) << c.slot << c.isY;
+        EXPECT_FALSE(box->text().isEmpty());
+        EXPECT_EQ(box->selectedText(), box->text());
+    }
+    // An offending point far down the table is scrolled into view.
+    editor->Working = EquilibriumTable();
+    for (int i = 0; i < 40; ++i) editor->Working.x[i] = i / 50.0, editor->Working.y[i] = i / 45.0;
+    editor->Working.y[30] = editor->Working.y[29];
+    editor->Refresh();
+    editor->Aceptar();
+    EXPECT_EQ(editor->VScroll1->value(), 30 - 11);
+    EXPECT_EQ(QApplication::focusWidget(), editor->TxTY[11]);
+    EXPECT_EQ(editor->LblNUM[11]->text(), "31");
 }
 
 } // namespace zorvek

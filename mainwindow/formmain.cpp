@@ -196,6 +196,12 @@ bool FormMain::eventFilter(QObject* watched, QEvent* event) {
         if (type == QEvent::MouseButtonDblClick) Picture1_DblClick(pos);
         return false;
     }
+    if (watched == Picture1 && type == QEvent::Leave) {
+        // The pointer left the diagram, wherever it went (a field, a frame, the button row, another
+        // window): the read-out belongs to the diagram only.
+        Picture1_Leave();
+        return false;
+    }
     if (watched == Picture2 && type == QEvent::MouseMove) {
         Picture2_MouseMove(me->position().toPoint());
         return false;

@@ -222,6 +222,7 @@ class FormMain : public QMainWindow {
     void Picture1_MouseUp(QPoint pos);
     void Picture1_DblClick(QPoint pos);
     void Picture2_MouseMove(QPoint pos);
+    void Picture1_Leave();
     void Timer2_Timer();
 
   protected:
@@ -239,6 +240,7 @@ class FormMain : public QMainWindow {
     DiagramOptions DrawingOptions(bool onPicture1);
     void PlaceMarker(int k, double X, double Y);
     void PostResults(const DesignOutcome& outcome);
+    void DimResultFields(bool dim); // Text7..Text12 greyed while the error line holds a message
     bool layoutRunning_ = false;
     PushButtonClicks buttonClicks_; // the four push buttons: a click is a left press and release
 };

@@ -402,3 +402,51 @@ TEST_F(DocumentTest, AllFilesShowsNamesWithoutADot) {
 }
 
 } // namespace zorvek
+
+namespace zorvek {
+
+// "Yes" at the save prompt of Open saves the case first and opens only when the save succeeded.
+TEST_F(DocumentTest, YesAtTheOpenPromptSavesBeforeOpening) {
+    struct Flow {
+        const char* what;
+        QString document;           // the case's name before Open ("" unsaved)
+        std::vector<QString> paths; // the dialogs' answers: save as (unsaved case only), then open
+        bool saved, opened;
+    };
+    const Flow flows[] = {
+        {"unnamed, saved as, then opened", "", {"first.mct", "other.mct"}, true, true},
+        {"named: saved without a dialog, then opened", "first.mct", {"other.mct"}, true, true},
+        {"unnamed, save as cancelled: nothing opens", "", {""}, false, false},
+        {"the save fails: nothing opens", "plain/first.mct", {"other.mct"}, false, false},
+    };
+    for (const Flow& f : flows) {
+        SetUp();
+        Write(Path("plain"), "not a folder");
+        Write(Path("other.mct"), CaseWithBlock("<VLE=ALPHA>\r\n", "").replace("<R=3>", "<R=4>"));
+        QFile::remove(Path("first.mct"));
+        form->DocumentName = f.document.isEmpty() ? "" : Path(f.document);
+        form->Text6->setText("2.5");
+        ASSERT_TRUE(form->Modified);
+        answers = {MsgAnswer::Yes};
+        for (const QString& p : f.paths) paths.push_back(p.isEmpty() ? "" : Path(p));
+        form->mnu_Archivo_OPEN_Click();
+        ASSERT_FALSE(messages.empty()) << f.what;
+        EXPECT_EQ(messages[0].buttons, MsgButtons::YesNoCancel) << f.what;
+        EXPECT_EQ(Bytes(Path("first.mct")).contains("<R=2.5>"), f.saved) << f.what;
+        if (f.opened) {
+            EXPECT_EQ(form->DocumentName, Path("other.mct")) << f.what;
+            EXPECT_EQ(form->Text6->text(), "4") << f.what;
+            EXPECT_FALSE(form->Modified) << f.what;
+            ASSERT_FALSE(dialogs.empty());
+            EXPECT_FALSE(dialogs.back().save) << f.what; // the last dialog was the open dialog
+        } else {
+            EXPECT_EQ(form->Text6->text(), "2.5") << f.what; // the case stays, still modified
+            EXPECT_TRUE(form->Modified) << f.what;
+            for (const FileDialogRequest& d : dialogs) EXPECT_TRUE(d.save) << f.what;
+        }
+        messages.clear();
+        dialogs.clear();
+    }
+}
+
+} // namespace zorvek

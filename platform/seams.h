@@ -8,6 +8,7 @@
 #include <functional>
 
 class QFileDialog;
+class QMessageBox;
 class QWidget;
 
 namespace zorvek {
@@ -55,6 +56,10 @@ void ShowError(QWidget* parent, const QString& text);
 // Turns "desc|*.a|desc|*.b" into Qt's "desc (*.a);;desc (*.b)" form: each description as given, then
 // its patterns, "*.*" written "*" so that it matches names without a dot too.
 QString QtFilterFromPairs(const QString& pairs);
+
+// Sets up the box the real message-box seam shows for a request: icon, title, text, standard buttons
+// (their texts are Qt's, in the language of Qt's installed translations).
+void ConfigureMessageBox(QMessageBox& box, const MessageRequest& request);
 
 // Sets up the dialog the real file-dialog seam shows for a request: title, filters (their descriptions
 // shown as given), folder, open or save, overwrite prompt.

@@ -21,6 +21,7 @@
 #include "summary.h"
 #include "tabletext.h"
 #include "textfile.h"
+#include "zorvek_cli_pictures.h"
 #ifdef ZORVEK_CLI_PDF
 #include "casepdf.h"
 #include "casereport.h"
@@ -43,6 +44,7 @@ struct CliRequest {
     std::string pdfPath;            // --pdf: write the two printed pages as a PDF file
     std::string reportDir;          // --report: write the worked solution and its diagram into a folder
     bool summary = false;           // --summary: print the results summary of the printed page
+    CasePictures pictures;          // --png, --size, --svg: the diagram as a picture
     std::vector<std::string> given; // options named on the command line, in order
     std::string lang = "ENG";
     std::string decimal = ".";
@@ -80,6 +82,12 @@ const std::vector<OptionSpec>& Options() {
         {"--pdf", true, [](CliRequest& r, const std::string& v) { return SetText(r.pdfPath, v); }, "FILE"},
         {"--report", true, [](CliRequest& r, const std::string& v) { return SetText(r.reportDir, v); },
          "DIR"},
+        {"--png", true, [](CliRequest& r, const std::string& v) { return SetText(r.pictures.pngPath, v); },
+         "FILE"},
+        {"--size", true, [](CliRequest& r, const std::string& v) { return ParsePictureSize(v, r.pictures); },
+         "WxH"},
+        {"--svg", true, [](CliRequest& r, const std::string& v) { return SetText(r.pictures.svgPath, v); },
+         "FILE"},
         {"--summary", false,
          [](CliRequest& r, const std::string&) -> std::optional<std::string> {
              r.summary = true;
@@ -272,6 +280,14 @@ CliResult SolveRequest(const CliRequest& request) {
     }
     result.outcome = Calcular(state.fields, settings);
     result.exitCode = result.outcome.reached == Reached::Complete ? kExitSolved : kExitRejected;
+    // Pictures show the case as far as it got, rejected or not.
+    if (!request.pictures.pngPath.empty() || !request.pictures.svgPath.empty()) {
+        if (auto error = WriteCasePictures(request.pictures, result.outcome, state.nameA, settings)) {
+            result.fileError = *error;
+            result.exitCode = kExitUsage;
+            return result;
+        }
+    }
     if (!request.pdfPath.empty() && result.exitCode == kExitSolved) { // a rejected case writes no pages
 #ifdef ZORVEK_CLI_PDF
         if (auto error = WriteCasePdf(request.pdfPath, state.fields, state.nameA, state.nameB, settings,

@@ -128,7 +128,11 @@ bool ReadWholeTextFile(const std::string& path, std::string& text, std::string& 
     struct stat info {};
     if (::fstat(fd, &info) != 0) return fail(errno);
     if (S_ISDIR(info.st_mode)) return fail(EISDIR);
-    if (!S_ISREG(info.st_mode)) return fail(EINVAL);
+    if (!S_ISREG(info.st_mode)) {
+        fail(EINVAL);
+        error = "Not a regular file";
+        return false;
+    }
     if (static_cast<std::uintmax_t>(info.st_size) > kMaxTextFileBytes) return fail(EFBIG);
     std::string bytes(static_cast<size_t>(info.st_size), '\0');
     size_t got = 0;

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRectF>
 #include <QString>
 
 namespace zorvek {
@@ -46,6 +47,10 @@ class DiagramCanvas {
     virtual void SetFont(const QString& family, double points, bool bold) = 0;
     // Device pixels per inch, for line widths given in millimetres.
     virtual double Resolution() const = 0;
+    // A zoomed picture cuts what lies in the plot at its frame: the following drawing stays inside
+    // area until the clip is cleared. Targets that never show a zoomed view need not support it.
+    virtual void SetClipArea(const QRectF& area) { (void)area; }
+    virtual void ClearClipArea() {}
 
   protected:
     // Cuts a segment to the target's area with a wide margin, so that a point far outside (a q-point

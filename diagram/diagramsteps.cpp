@@ -22,24 +22,53 @@ void Text(DiagramCanvas& canvas, double x, double y, const QString& text) {
     canvas.PrintText(text);
 }
 
+// Zoomed, what lies in the plot is cut at its frame; unzoomed nothing is cut.
+void ClipToPlot(DiagramCanvas& canvas, const PlotBox& box) {
+    if (box.Zoomed()) canvas.SetClipArea(QRectF(box.e, box.h - box.K, box.f, box.K));
+}
+void EndPlotClip(DiagramCanvas& canvas, const PlotBox& box) {
+    if (box.Zoomed()) canvas.ClearClipArea();
+}
+
+// The grid and tick labels of a zoomed picture: round values of the view, labelled to their decimals.
+void ZoomedGrid(DiagramCanvas& canvas, const PlotBox& box, const DiagramOptions& options) {
+    const QColor grid = ColourOf(DiagramColour::Grid, canvas, options);
+    const ZoomTicks xs = ZoomedTicks(box.view.x0, box.view.x1, options.DecimalSymbol);
+    for (size_t i = 0; i < xs.values.size(); ++i) {
+        const double x = box.Map(xs.values[i], box.view.y0).x();
+        if (x > box.e + 0.5 && x < box.e + box.f - 0.5) canvas.Line(x, box.h, x, box.h - box.K, grid);
+        canvas.SetTextPosition(x - canvas.TextWidth(xs.labels[i]) / 2, box.h + 3);
+        canvas.PrintText(xs.labels[i]);
+    }
+    const ZoomTicks ys = ZoomedTicks(box.view.y0, box.view.y1, options.DecimalSymbol);
+    for (size_t i = 0; i < ys.values.size(); ++i) {
+        const double y = box.Map(box.view.x0, ys.values[i]).y();
+        if (y < box.h - 0.5 && y > box.h - box.K + 0.5) canvas.Line(box.e, y, box.e + box.f, y, grid);
+        canvas.SetTextPosition(box.e - 4 - canvas.TextWidth(ys.labels[i]), y - 7);
+        canvas.PrintText(ys.labels[i]);
+    }
+}
+
 // A legend entry: sample line in the line's colour and the text beside it. On the pictures the entry
 // stands where the legend's layout puts it (legend.h); on the page where it always has.
 void Legend(DiagramCanvas& canvas, const PlotBox& box, const LegendLayout& layout, int entry,
             double fractionUp, const QColor& colour, const QString& text) {
+    EndPlotClip(canvas, box); // the legend stands over the plot, uncut
     if (canvas.IsPage()) {
         const double lx = box.e + 0.405 * box.f;
         const double ly = box.h - fractionUp * box.K;
         canvas.Line(lx - 2, ly, lx - 17, ly, colour);
         Text(canvas, lx, ly - 2, text);
-        return;
+    } else {
+        const double ly = layout.row[entry];
+        canvas.Line(layout.sampleRight, ly, layout.sampleLeft, ly, colour);
+        double y = ly - 9;
+        for (const QString& line : layout.lines[entry]) {
+            Text(canvas, layout.textX, y, line);
+            y += layout.lineHeight;
+        }
     }
-    const double ly = layout.row[entry];
-    canvas.Line(layout.sampleRight, ly, layout.sampleLeft, ly, colour);
-    double y = ly - 9;
-    for (const QString& line : layout.lines[entry]) {
-        Text(canvas, layout.textX, y, line);
-        y += layout.lineHeight;
-    }
+    ClipToPlot(canvas, box);
 }
 
 QString Pick(const DiagramOptions& options, const char* esp, const char* eng) {
@@ -51,7 +80,7 @@ QString Pick(const DiagramOptions& options, const char* esp, const char* eng) {
 } // namespace
 
 void DrawBackground(DiagramCanvas& canvas, const DiagramOptions& options) {
-    const PlotBox box = PlotBoxOf(canvas);
+    const PlotBox box = PlotBoxOf(canvas, options);
     const bool page = canvas.IsPage();
     const QColor grid = ColourOf(DiagramColour::Grid, canvas, options);
     if (page) {
@@ -60,7 +89,8 @@ void DrawBackground(DiagramCanvas& canvas, const DiagramOptions& options) {
     } else {
         canvas.SetDrawWidth(1);
     }
-    for (int k = 0; k <= 10; ++k) { // vertical grid and x ticks
+    if (box.Zoomed()) ZoomedGrid(canvas, box, options);
+    for (int k = 0; k <= 10 && !box.Zoomed(); ++k) { // vertical grid and x ticks
         const double x = box.e + k * box.f / 10.01;
         if (k > 0 && k < 10) {
             if (page) {
@@ -79,7 +109,7 @@ void DrawBackground(DiagramCanvas& canvas, const DiagramOptions& options) {
             Text(canvas, x - 2.5 * label.size(), box.h + 3, label);
         }
     }
-    for (int k = 0; k <= 10; ++k) { // horizontal grid and y ticks
+    for (int k = 0; k <= 10 && !box.Zoomed(); ++k) { // horizontal grid and y ticks
         const double y = box.h - k * box.K / 10.01;
         if (k > 0 && k < 10) {
             if (page) {
@@ -104,8 +134,11 @@ void DrawBackground(DiagramCanvas& canvas, const DiagramOptions& options) {
     canvas.Line(box.e + box.f, box.h, box.e + box.f, box.h - box.K);
     canvas.Line(box.e, box.h - box.K, box.e + box.f, box.h - box.K);
     if (!page) canvas.SetDrawWidth(2);
-    canvas.Line(box.e, box.h, box.e + box.f, box.h - box.K,
+    const QPointF origin = box.Map(0, 0), corner = box.Map(1, 1);
+    ClipToPlot(canvas, box);
+    canvas.Line(origin.x(), origin.y(), corner.x(), corner.y(),
                 ColourOf(DiagramColour::Diagonal, canvas, options));
+    EndPlotClip(canvas, box);
 }
 
 void DrawStreamPoints(DiagramCanvas& canvas, const DesignInputs& inputs, const DiagramOptions& options) {
@@ -118,7 +151,8 @@ void DrawStreamPoints(DiagramCanvas& canvas, const DesignInputs& inputs, const D
     const Stream streams[] = {{inputs.xB, 0, "(Xb, Yb)", DiagramColour::BottomsDisc},
                               {inputs.zF, 3, "(Zf, Zf)", DiagramColour::FeedDisc},
                               {inputs.xD, 2, "(Xd, Yd)", DiagramColour::DistillateDisc}};
-    const PlotBox box = PlotBoxOf(canvas);
+    const PlotBox box = PlotBoxOf(canvas, options);
+    ClipToPlot(canvas, box);
     for (const Stream& s : streams) {
         if (!(s.v >= 0 && s.v <= 1)) continue;
         const QPointF p = box.Map(s.v, s.v);
@@ -139,12 +173,33 @@ void DrawStreamPoints(DiagramCanvas& canvas, const DesignInputs& inputs, const D
             break;
         }
     }
+    EndPlotClip(canvas, box);
 }
 
 void DrawEquilibriumCurve(DiagramCanvas& canvas, const EquilibriumModel& model,
                           const DiagramOptions& options) {
-    const PlotBox box = PlotBoxOf(canvas);
+    const PlotBox box = PlotBoxOf(canvas, options);
     const QColor colour = ColourOf(DiagramColour::Curve, canvas, options);
+    if (box.Zoomed()) {
+        // A close view samples the curve across what it shows, finely enough to stay smooth.
+        ClipToPlot(canvas, box);
+        const double lo = std::max(0.0, box.view.x0), hi = std::min(1.0, box.view.x1);
+        constexpr int kSamples = 400;
+        bool started = false;
+        QPointF from;
+        for (int i = 0; i <= kSamples; ++i) {
+            const double x = lo + (hi - lo) * i / kSamples;
+            FailureRecord failures;
+            const double y = model.EquilibriumY(x, failures);
+            if (failures.Failed()) continue;
+            const QPointF to = box.Map(x, y);
+            if (started) canvas.Line(from.x(), from.y(), to.x(), to.y(), colour);
+            from = to;
+            started = true;
+        }
+        EndPlotClip(canvas, box);
+        return;
+    }
     QPointF from = box.Map(0, 0);
     // x grows by sums of 0.01, as the table lookups of the curve expect.
     for (double x = 0.02; x <= 1.0001; x += 0.01) {
@@ -158,7 +213,8 @@ void DrawEquilibriumCurve(DiagramCanvas& canvas, const EquilibriumModel& model,
 }
 
 void DrawOperatingLines(DiagramCanvas& canvas, const DesignOutcome& o, const DiagramOptions& options) {
-    const PlotBox box = PlotBoxOf(canvas);
+    const PlotBox box = PlotBoxOf(canvas, options);
+    ClipToPlot(canvas, box);
     const bool page = canvas.IsPage();
     if (!page) canvas.SetDrawWidth(2);
     const DesignInputs& in = o.inputs;
@@ -203,11 +259,13 @@ void DrawOperatingLines(DiagramCanvas& canvas, const DesignOutcome& o, const Dia
     const QPointF label = QPointLabelAt(canvas, q, in.q);
     Text(canvas, label.x(), label.y(), "(Xq, Yq)");
     if (page) canvas.FilledCircle(q.x(), q.y(), 1, ColourOf(DiagramColour::QPointDisc, canvas, options));
+    EndPlotClip(canvas, box);
 }
 
 void DrawStaircase(DiagramCanvas& canvas, const DesignOutcome& o, const DiagramOptions& options) {
     if (o.stairPoints.empty()) return;
-    const PlotBox box = PlotBoxOf(canvas);
+    const PlotBox box = PlotBoxOf(canvas, options);
+    ClipToPlot(canvas, box);
     const QColor colour = ColourOf(DiagramColour::Staircase, canvas, options);
     const double gap = canvas.IsPage() ? 0.5 : 2;
     QPointF current = box.Map(o.stairPoints[0].x, o.stairPoints[0].y);
@@ -224,6 +282,7 @@ void DrawStaircase(DiagramCanvas& canvas, const DesignOutcome& o, const DiagramO
                  stage);
         }
     }
+    EndPlotClip(canvas, box);
 }
 
 void DrawAxisTitles(DiagramCanvas& canvas, const DiagramOptions& options) {

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include "mccabediagram.h"
+
 namespace zorvek {
 
 class DiagramView : public QWidget {
@@ -16,11 +18,18 @@ class DiagramView : public QWidget {
     QImage& Image();
     void ClearImage();
 
+    // The part of the composition square shown (the whole square unless zoomed), and the one plot
+    // mapping of the screen diagram for drawing, dragging and the read-out alike.
+    const ViewWindow& View() const { return view_; }
+    void SetView(const ViewWindow& view) { view_ = view; }
+    PlotBox Box() const { return PicturePlotBox(width(), height(), view_); }
+
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     QImage image_;
+    ViewWindow view_;
 };
 
 } // namespace zorvek

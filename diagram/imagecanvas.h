@@ -28,6 +28,8 @@ class ImageCanvas : public DiagramCanvas {
     double Height() const override { return image_.deviceIndependentSize().height(); }
     void SetFont(const QString& family, double points, bool bold) override;
     double Resolution() const override { return 96; }
+    void SetClipArea(const QRectF& area) override { painter_.setClipRect(area); }
+    void ClearClipArea() override { painter_.setClipping(false); }
 
   private:
     QImage& image_;

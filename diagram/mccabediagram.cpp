@@ -2,11 +2,19 @@
 
 #include "numtext.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace zorvek {
 
 PlotBox PlotBoxOf(const DiagramCanvas& canvas) {
     if (canvas.IsPage()) return {10, 190, 180, 180};
     return PicturePlotBox(canvas.Width(), canvas.Height());
+}
+
+PlotBox PlotBoxOf(const DiagramCanvas& canvas, const DiagramOptions& options) {
+    if (canvas.IsPage()) return PlotBoxOf(canvas);
+    return PicturePlotBox(canvas.Width(), canvas.Height(), options.view);
 }
 
 QColor ColourOf(DiagramColour which, const DiagramCanvas& canvas, const DiagramOptions& options) {
@@ -41,6 +49,34 @@ QString TickLabel(int k, const QString& decimalSymbol) {
     if (text.startsWith('.')) text.prepend('0');
     text.replace('.', decimalSymbol);
     return text;
+}
+
+ZoomTicks ZoomedTicks(double lo, double hi, const QString& decimalSymbol) {
+    ZoomTicks ticks;
+    const double span = hi - lo;
+    if (!(span > 0) || !std::isfinite(span)) return ticks;
+    const double raw = span / 8;
+    const double power = std::pow(10.0, std::floor(std::log10(raw)));
+    double step = 10 * power;
+    for (double m : {1.0, 2.0, 5.0}) {
+        if (m * power >= raw * (1 - 1e-9)) {
+            step = m * power;
+            break;
+        }
+    }
+    ticks.step = step;
+    const int decimals = std::max(0, static_cast<int>(-std::floor(std::log10(step) + 1e-9)));
+    const double first = std::ceil(lo / step - 1e-9);
+    const double last = std::floor(hi / step + 1e-9);
+    for (double k = first; k <= last; ++k) {
+        const double value = k * step;
+        ticks.values.push_back(value);
+        // k * step can land a hair below zero: never write "-0.00".
+        QString label = QString::number(k == 0 ? 0.0 : value, 'f', decimals);
+        label.replace('.', decimalSymbol);
+        ticks.labels.push_back(label);
+    }
+    return ticks;
 }
 
 void DrawDiagram(DiagramCanvas& canvas, const DesignOutcome& outcome, const DiagramOptions& options) {

@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "appstate.h"
+#include "casehistory.h"
 #include "diagramview.h"
 #include "mccabediagram.h"
 
@@ -31,6 +32,7 @@ FormMain::FormMain(QWidget* parent) : QMainWindow(parent) {
     CreateControls();
     ColocarControles();
     ConnectEntryFields();
+    SetUpDesktopConventions();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
@@ -56,7 +58,10 @@ FormMain::FormMain(QWidget* parent) : QMainWindow(parent) {
     Modified = false;
 }
 
-FormMain::~FormMain() = default;
+FormMain::~FormMain() {
+    delete History; // before the fields it refers to
+    History = nullptr;
+}
 
 namespace {
 
@@ -181,6 +186,7 @@ bool FormMain::eventFilter(QObject* watched, QEvent* event) {
     const bool mouse = type == QEvent::MouseButtonPress || type == QEvent::MouseMove ||
                        type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick;
     auto* me = mouse ? static_cast<QMouseEvent*>(event) : nullptr;
+    if (DesktopEvent(watched, event)) return true; // undo history, zoom, dropped files
     if (watched == centralWidget() && type == QEvent::Resize) {
         Form_Resize();
         return false;

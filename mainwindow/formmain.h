@@ -14,16 +14,26 @@
 //   formmain_print.cpp    print and PDF export
 //   formmain_language.cpp language and decimal-separator menus, AjustaIDIOMA_GUI
 //   formmain_shell.cpp    load and unload, help menu
+//   formmain_desktop.cpp  the Edit and View menus, Recent cases and Export diagram entries, routing of
+//                         their events (undo history in casehistory.cpp, texts in desktoptexts.cpp)
+//   formmain_edit.cpp     undo, redo, copy diagram
+//   formmain_zoom.cpp     zoom and pan of the diagram
+//   formmain_export.cpp   export of the diagram as PNG, SVG or PDF
+//   formmain_keyboard.cpp tab order and shortcuts
+//   formmain_open.cpp     files from the command line and dropped on the window
+//   formmain_recent.cpp   the recent cases of the File menu
 #pragma once
 
 #include <QImage>
 #include <QMainWindow>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 #include "design.h"
 #include "equilibrium.h"
+#include "mccabediagram.h"
 #include "pushbutton.h"
 
 class QAction;
@@ -31,12 +41,16 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QDragEnterEvent;
+class QDropEvent;
 class QRadioButton;
+class QRubberBand;
 class QTimer;
 class QWidget;
 
 namespace zorvek {
 
+class CaseHistory;
 class DiagramCanvas;
 class DiagramView;
 struct DiagramOptions;
@@ -131,6 +145,18 @@ class FormMain : public QMainWindow {
     QAction* mnu_Ayuda_Manual = nullptr;
     QAction* mnu_Ayuda_WEB = nullptr;
     QAction* mnu_Ayuda_Acerca = nullptr;
+    // Desktop conventions: Edit and View menus, recent cases, diagram export.
+    QMenu* mnu_Edicion = nullptr;
+    QMenu* mnu_Ver = nullptr;
+    QMenu* mnu_Archivo_RECENT = nullptr;
+    QAction* mnu_Edicion_UNDO = nullptr;
+    QAction* mnu_Edicion_REDO = nullptr;
+    QAction* mnu_Edicion_COPYDIAGRAM = nullptr;
+    QAction* mnu_Archivo_EXPORTDIAGRAM = nullptr;
+    QAction* mnu_Ver_ZOOMIN = nullptr;
+    QAction* mnu_Ver_ZOOMOUT = nullptr;
+    QAction* mnu_Ver_ZOOMALL = nullptr;
+    QAction* mnu_Archivo_RECENT_CLEAR = nullptr;
 
     // ---- case state ----
     EquilibriumTable TablaELV; // the accepted x-y table (LastPointIndex -1 while none)
@@ -156,6 +182,11 @@ class FormMain : public QMainWindow {
     bool CurveDrag = false;  // the alpha curve is being dragged
     bool CurveHover = false; // the pointer was last seen on the table curve
     QPoint DragPointer;      // pointer (screen) at the press or last drag step; a move to it is no step
+
+    // ---- desktop conventions ----
+    CaseHistory* History = nullptr; // undo and redo of the case's changes (child of the window)
+    QStringList RecentCases;        // full paths, the most recent first, at most kRecentCases
+    static constexpr int kRecentCases = 8;
 
     // ---- commands ----
     void Calcular(Canvas pic = Canvas::Picture1, bool impri = false);
@@ -225,10 +256,39 @@ class FormMain : public QMainWindow {
     void Picture1_Leave();
     void Timer2_Timer();
 
+    // Edit menu (formmain_edit.cpp): undo and redo go through the case history; the diagram as an
+    // image on the clipboard, drawn as the screen shows it.
+    void mnu_Edicion_UNDO_Click();
+    void mnu_Edicion_REDO_Click();
+    void mnu_Edicion_COPYDIAGRAM_Click();
+    void RefreshEditActions(); // captions and enabled state of Undo and Redo
+    // Zoom (formmain_zoom.cpp): the view window of the diagram; every change redraws through Calcular.
+    void SetDiagramView(const ViewWindow& view);
+    void ZoomAbout(double factor, QPointF at); // factor > 1 zooms in; at: composition kept in place
+    void ZoomWhole();
+    bool MarkerInView(double X, double Y) const; // a marker centred on (X, Y) lies in the plot shown
+    // Export (formmain_export.cpp): dialog, then the picture file; ExportDiagram writes it directly.
+    void mnu_Archivo_EXPORTDIAGRAM_Click();
+    bool ExportDiagram(const QString& path, QSize pixels);
+    // The diagram as the screen shows it, drawn on an image (null outcome: blank after Clear).
+    QImage ScreenDiagramImage(QSize pixels, double scale);
+    const DesignOutcome* ShownOutcome();
+    DiagramOptions ExportOptions();
+    // Files given on the command line or dropped on the window (formmain_open.cpp): one case (*.mct or
+    // any other name) or one table (*.vle, opened in the editor); a clear message for the others.
+    void OpenFiles(const QStringList& paths, bool promptFirst);
+    void EditTableFile(const QString& tablePath); // the editor opened on a table file
+    // Recent cases (formmain_recent.cpp).
+    void AddRecentCase(const QString& path);
+    void OpenRecentCase(int index);
+    void RefreshRecentMenu();
+
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void CreateControls();
@@ -242,6 +302,20 @@ class FormMain : public QMainWindow {
     void PostResults(const DesignOutcome& outcome);
     void DimResultFields(bool dim); // Text7..Text12 greyed while the error line holds a message
     bool layoutRunning_ = false;
+
+    // Desktop conventions (formmain_desktop.cpp and the files it names).
+    void SetUpDesktopConventions();
+    void CreateDesktopMenus();
+    void SetUpKeyboard();
+    void LoadRecentCases();
+    bool DesktopEvent(QObject* watched, QEvent* event); // true: the event is taken
+    bool ZoomEvent(QEvent* event);                      // events of Picture1 that zoom or pan
+    static void AcceptFileDrag(QDropEvent* event);      // accepts a drag that carries a case or table
+    QRubberBand* rubberBand_ = nullptr;
+    QPoint rubberOrigin_;
+    bool panning_ = false;
+    QPoint panFrom_;
+    ViewWindow panView_;
     PushButtonClicks buttonClicks_; // the four push buttons: a click is a left press and release
 };
 

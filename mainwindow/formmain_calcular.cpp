@@ -20,6 +20,7 @@ DiagramOptions FormMain::DrawingOptions(bool onPicture1) {
     options.AxisTitleY = AxisTitleY;
     options.BlackAndWhite = appState().BlackAndWhite;
     if (onPicture1) options.placeMarker = [this](int k, double X, double Y) { PlaceMarker(k, X, Y); };
+    if (onPicture1) options.view = Picture1->View(); // the report image and the page show it whole
     return options;
 }
 
@@ -27,6 +28,11 @@ void FormMain::PlaceMarker(int k, double X, double Y) {
     // A point far outside the diagram (or undefined) leaves its marker where it was.
     if (!(std::abs(X) < 1e6 && std::abs(Y) < 1e6)) return;
     QLabel* marker = Label2[k];
+    // Zoomed, a point outside the view has no place on the diagram: its marker waits beyond the edge.
+    if (!MarkerInView(X, Y)) {
+        marker->move(-2 * marker->width(), -2 * marker->height());
+        return;
+    }
     marker->move(static_cast<int>(std::lround(X - marker->width() / 2.0)),
                  static_cast<int>(std::lround(Y - marker->height() / 2.0)));
 }

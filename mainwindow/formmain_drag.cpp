@@ -79,7 +79,7 @@ void FormMain::Label2_MouseMove(int k, QPoint globalPos) {
     QLabel* marker = Label2[k];
     const double mw = marker->width();
     const double mh = marker->height();
-    const PlotBox box = PicturePlotBox(Picture1->width(), Picture1->height());
+    const PlotBox box = Picture1->Box();
 
     // The read-out shows where the marker was before this step.
     QPointF at = box.Unmap(marker->x() + mw / 2, marker->y() + mh / 2);

@@ -12,6 +12,7 @@
 
 #include "appstate.h"
 #include "casefile.h"
+#include "casehistory.h"
 #include "diagramview.h"
 #include "formmain.h"
 #include "mccabediagram.h"
@@ -144,6 +145,7 @@ void FormMain::Text16_Change() {
 }
 
 void FormMain::OptVOL_Click() {
+    const CaseStep step(*this, CaseStepKind::ModelSwitch);
     Image1[3]->hide();
     LabelB[3]->hide();
     Label1[30]->hide();
@@ -154,6 +156,7 @@ void FormMain::OptVOL_Click() {
 }
 
 void FormMain::OptTAB_Click() {
+    const CaseStep step(*this, CaseStepKind::ModelSwitch);
     Image1[3]->show();
     LabelB[3]->show();
     LabelB[3]->raise();
@@ -187,6 +190,7 @@ void FormMain::ButtonClick(int i) {
 }
 
 void FormMain::Borrar() {
+    const CaseStep step(*this, CaseStepKind::Clear);
     appState().UpdatingFields = true;
     for (int n = 1; n <= 15; ++n) SetFieldText(TextFields[n], QString());
     Picture1->ClearImage();

@@ -6,6 +6,7 @@
 
 #include "appstate.h"
 #include "casefile.h"
+#include "casehistory.h"
 #include "casemessages.h"
 #include "files.h"
 #include "formmain.h"
@@ -132,12 +133,16 @@ bool FormMain::Save(const QString& path) {
                                                                      appState().LanguageStd())));
         return false;
     }
+    const QString previousName = DocumentName;
     DocumentName = path;
     Modified = false;
+    if (History) History->Saved(previousName, path);
+    AddRecentCase(path);
     return true;
 }
 
 void FormMain::Abrir(const QString& path) {
+    const CaseStep step(*this, CaseStepKind::Open);
     appState().PATH_FILE = FolderOf(path);
     BusyCursor busy;
     QString content;
@@ -179,6 +184,7 @@ void FormMain::Abrir(const QString& path) {
     Calcular();
     Modified = false;
     DocumentName = path;
+    AddRecentCase(path);
 }
 
 } // namespace zorvek

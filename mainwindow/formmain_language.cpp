@@ -20,6 +20,7 @@ void SwitchLanguage(FormMain& w, const QString& language) {
     appState().UiLanguage = language;
     UseQtTranslations(language); // Qt's own buttons and dialogs follow
     w.AjustaIDIOMA_GUI();
+    w.RefreshEditActions(); // the captions that name the next undo and redo
     if (!appState().UpdatingFields) {
         // Result texts and drawn legends in the new language.
         w.Calcular(FormMain::Canvas::Picture1);

@@ -33,16 +33,12 @@ double ReadAlpha(const QLineEdit* field) {
     return ParseNumber(field->text().toStdString());
 }
 
-bool InsidePlotBox(QPointF at) {
-    return at.x() > 0 && at.x() < 1 && at.y() > 0 && at.y() < 1;
-}
-
 } // namespace
 
 void FormMain::Picture1_MouseDown(QPoint pos) {
-    const PlotBox box = PicturePlotBox(Picture1->width(), Picture1->height());
+    const PlotBox box = Picture1->Box();
     const QPointF at = box.Unmap(pos.x(), pos.y());
-    if (!InsidePlotBox(at)) return;
+    if (!box.Inside(at)) return;
     // The press looks at the alpha curve in both models: only that curve can be dragged.
     const double yc = AlphaCurveY(ReadAlpha(Text1), at.x());
     if (!NearCurveRow(box.Map(at.x(), yc).y(), pos.y())) return;
@@ -54,9 +50,9 @@ void FormMain::Picture1_MouseDown(QPoint pos) {
 }
 
 void FormMain::Picture1_MouseMove(QPoint pos) {
-    const PlotBox box = PicturePlotBox(Picture1->width(), Picture1->height());
+    const PlotBox box = Picture1->Box();
     const QPointF at = box.Unmap(pos.x(), pos.y());
-    const bool inside = InsidePlotBox(at);
+    const bool inside = box.Inside(at);
     if (inside) {
         LblCOOR->setText("x = " + Significant(at.x()) + "   y = " + Significant(at.y()));
         LblCOOR->show();

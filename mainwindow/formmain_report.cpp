@@ -9,6 +9,7 @@
 #include "appstate.h"
 #include "files.h"
 #include "formmain.h"
+#include "programfiles.h"
 #include "reportfiles.h"
 #include "seams.h"
 #include "workedsolution.h"
@@ -43,7 +44,7 @@ void SaveFile_SHOWMARKVIEW(QWidget* parent, const QString& folder, const WorkedS
                       "\r\n" + folder);
         return;
     }
-    const QString viewer = ApplicationFolder() + "/markview";
+    const QString viewer = ViewerProgram(ApplicationFolder());
     // The document's language goes with it: the settings hold the language of the last session only.
     if (!seams().startDetached(viewer, {document, "--lang", appState().UiLanguage})) {
         ShowError(parent,

@@ -2,16 +2,26 @@
 // dense tables built from the accepted table.
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTimer>
 
 #include "appstate.h"
+#include "casehistory.h"
 #include "formmain.h"
 #include "formxyinput.h"
 
 namespace zorvek {
 
 void FormMain::EditarTABLA_ELV() {
+    EditTableFile(QString());
+}
+
+void FormMain::EditTableFile(const QString& tablePath) {
+    const CaseStep step(*this, CaseStepKind::Table);
     FormXYinput editor(this);
     editor.Load(TablaELV, Text16->text(), Text17->text());
+    // Read once the editor is up, so that its messages stand over it.
+    if (!tablePath.isEmpty())
+        QTimer::singleShot(0, &editor, [&editor, tablePath] { editor.OpenTableFile(tablePath); });
     editor.exec();
     const FormXYinput::EditorOutcome& outcome = editor.Outcome();
     // OK turns the table model off; only an accepted table turns it on again.

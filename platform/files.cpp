@@ -1,10 +1,11 @@
 #include "files.h"
 
+#include "programfiles.h"
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <string>
 
@@ -52,13 +53,8 @@ QString FolderOf(const QString& path) {
 }
 
 QString TempFolder() {
-    const QString app = ApplicationFolder();
-    QFileInfo appInfo(app);
-    QString folder;
-    if (!app.isEmpty() && appInfo.isDir() && appInfo.isWritable())
-        folder = app + "/temp";
-    else
-        folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation) + "/temp";
+    const QString folder =
+        TempFolderFor(ApplicationFolder(), QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
     QDir().mkpath(folder);
     return folder;
 }

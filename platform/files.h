@@ -24,8 +24,8 @@ bool WriteTextFileAtomic(const QString& path, const QString& text, FileError* er
 QString ApplicationFolder();
 QString FolderOf(const QString& path);
 
-// "temp" under the application folder when that is writable, else under the per-user cache folder.
-// Created when missing.
+// "temp" under the application folder when that is writable (and not the bin folder of an installed
+// tree), else under the per-user cache folder. Created when missing.
 QString TempFolder();
 
 // Shows the busy pointer for its lifetime; call Restore() before showing a message.

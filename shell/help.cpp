@@ -3,6 +3,7 @@
 #include "appstate.h"
 #include "files.h"
 #include "makerinfo.h"
+#include "programfiles.h"
 #include "seams.h"
 
 #include <QFileInfo>
@@ -18,11 +19,15 @@ void Warn(QWidget* parent, const QString& title, const QString& text) {
 
 } // namespace
 
-QString ManualPath(const QString& appFolder) {
+QString ManualFileName() {
     QString suffix;
     if (appState().UiLanguage == "ESP") suffix = "_ES";
     if (appState().UiLanguage == "ENG") suffix = "_EN";
-    return appFolder + "/Manual_" + kAppTitle + suffix + ".pdf";
+    return QString("Manual_") + kAppTitle + suffix + ".pdf";
+}
+
+QString ManualPath(const QString& appFolder) {
+    return appFolder + "/" + ManualFileName();
 }
 
 QString HomePage() {
@@ -32,7 +37,7 @@ QString HomePage() {
 }
 
 bool OpenManual(QWidget* parent) {
-    const QString path = ManualPath(ApplicationFolder());
+    const QString path = ProgramFile(ManualFileName(), ApplicationFolder());
     // The desktop's opener reports success before it looks at the file, so a missing manual is
     // caught here.
     if (QFileInfo(path).isFile() && seams().openUrl(QUrl::fromLocalFile(path))) return true;

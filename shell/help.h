@@ -7,13 +7,16 @@ class QWidget;
 
 namespace zorvek {
 
-// appFolder + "/Manual_ZORVEK" + "_ES" (Spanish), "_EN" (English) or nothing + ".pdf".
+// "Manual_ZORVEK" + "_ES" (Spanish), "_EN" (English) or nothing + ".pdf".
+QString ManualFileName();
+// appFolder + "/" + ManualFileName().
 QString ManualPath(const QString& appFolder);
 // The home page of the current language ("" when the language is neither).
 QString HomePage();
 
-// Opens the manual of the current language from the application folder. A missing file or a shell
-// failure shows the manual message. Returns whether the manual was handed to the shell.
+// Opens the manual of the current language from the application folder (or, in an installed tree,
+// from the data folder). A missing file or a shell failure shows the manual message. Returns whether
+// the manual was handed to the shell.
 bool OpenManual(QWidget* parent);
 // Opens address with the shell; on failure shows the page message. Returns whether it opened.
 bool OpenWebPage(QWidget* parent, const QString& address);

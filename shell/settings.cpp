@@ -1,6 +1,7 @@
 #include "settings.h"
 
 #include "appstate.h"
+#include "programfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,7 +37,7 @@ void WriteSetting(const QString& key, const QString& text) {
 QString LanguageAtStart(const QString& appFolder) {
     const QString stored = ReadSetting("LANG", "?");
     if (stored != "?") return stored;
-    return QFile::exists(appFolder + "/esp.txt") ? QString("ESP") : QString("ENG");
+    return QFile::exists(ProgramFile("esp.txt", appFolder)) ? QString("ESP") : QString("ENG");
 }
 
 QString DecimalSymbolAtStart(const QString& regionalOneAndHalf) {

@@ -11,7 +11,8 @@ QString ReadSetting(const QString& key, const QString& defaultValue);
 // Stores text under key; a store that cannot be written loses it silently.
 void WriteSetting(const QString& key, const QString& text);
 
-// "LANG" as stored; when absent, "ESP" if "esp.txt" lies in appFolder, else "ENG".
+// "LANG" as stored; when absent, "ESP" if "esp.txt" lies in appFolder (or, in an installed tree,
+// in its data folder), else "ENG".
 QString LanguageAtStart(const QString& appFolder);
 // "DecimalSYMBOL" as stored; when absent, "," if the regional text of one and a half holds a comma.
 QString DecimalSymbolAtStart(const QString& regionalOneAndHalf);

@@ -58,6 +58,7 @@ class FormXYinput : public QDialog {
     void Cancelar();
     void Borrar();
     void Abrir();
+    void OpenTableFile(const QString& path); // the reading half of Abrir, for a path chosen elsewhere
     void Guardar();
     void Copiar();
     void Cortar();

@@ -60,7 +60,10 @@ void FormXYinput::Abrir() {
     request.mustExist = true;
     const QString path = seams().fileDialog(this, request);
     if (path.isEmpty()) return;
+    OpenTableFile(path);
+}
 
+void FormXYinput::OpenTableFile(const QString& path) {
     BusyCursor busy;
     appState().PATH_TABLA = FolderOf(path);
     QString content;

@@ -1,14 +1,25 @@
 // markview: shows a ZORVEK worked-solution report given on the command line.
 #include <QApplication>
 #include <QTimer>
+#include <cstring>
 
 #include "commandline.h"
+#include "programfiles.h"
 #include "qttranslations.h"
 #include "viewerwindow.h"
 
 int main(int argc, char** argv) {
+    // "--pdf" shows no window, so it needs no display: without one (a terminal, a build script) Qt's
+    // offscreen platform draws the pages.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--pdf") == 0 && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+            qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName("markview");
+    // Part of ZORVEK on the desktop: its entry and icon.
+    QApplication::setDesktopFileName(ZORVEK_APP_ID);
+    QApplication::setWindowIcon(zorvek::ProgramIcon());
     QStringList args = QApplication::arguments();
     args.removeFirst();
     const markview::ViewerCommand command = markview::ParseViewerCommand(args);

@@ -1,5 +1,7 @@
 #include "viewertexts.h"
 
+#include "programfiles.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QSettings>
@@ -59,7 +61,8 @@ QString SavedLanguage() {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "ZORVEK", "ZORVEK");
     const QVariant stored = settings.value("SETUP/LANG");
     if (stored.isValid()) return stored.toString();
-    return QFile::exists(QCoreApplication::applicationDirPath() + "/esp.txt") ? "ESP" : "ENG";
+    return QFile::exists(zorvek::ProgramFile("esp.txt", QCoreApplication::applicationDirPath())) ? "ESP"
+                                                                                                 : "ENG";
 }
 
 } // namespace markview

@@ -12,7 +12,8 @@ QString Tx(const QString& language, const char* esp, const char* eng);
 QString PartHeading(const QString& language, int part);
 QString FaultText(const QString& language, Fault fault);
 
-// The interface language saved by ZORVEK, else Spanish when "esp.txt" lies beside the program.
+// The interface language saved by ZORVEK, else Spanish when "esp.txt" lies beside the program (or,
+// in an installed tree, in its data folder).
 QString SavedLanguage();
 
 } // namespace markview

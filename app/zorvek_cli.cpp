@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "casefileio.h"
+#include "cli_analysis.h"
 #include "design.h"
 #include "equilibrium.h"
 #include "messages.h"
@@ -49,6 +50,7 @@ struct CliRequest {
     std::string lang = "ENG";
     std::string decimal = ".";
     bool json = false;
+    CliAnalysisRequest analysis; // --analysis, --murphree
 };
 
 // One command-line option: its name, whether a value follows, and how it changes the request. apply
@@ -114,6 +116,14 @@ const std::vector<OptionSpec>& Options() {
              return std::nullopt;
          },
          ""},
+        {"--analysis", false,
+         [](CliRequest& r, const std::string&) -> std::optional<std::string> {
+             r.analysis.analysis = true;
+             return std::nullopt;
+         },
+         ""},
+        {"--murphree", true,
+         [](CliRequest& r, const std::string& v) { return SetMurphreeEfficiency(r.analysis, v); }, "E"},
     };
     return options;
 }
@@ -358,7 +368,8 @@ std::string JsonNumber(double v) {
     return std::string(buf, res.ptr);
 }
 
-std::string JsonOutcome(const DesignOutcome& o) {
+// `members` are further members of the object (", \"analysis\": {...}"), written last.
+std::string JsonOutcome(const DesignOutcome& o, const std::string& members = "") {
     std::string out;
     auto put = [&out](const auto&... parts) { (out.append(parts), ...); };
     const bool ok = o.reached == Reached::Complete;
@@ -380,7 +391,7 @@ std::string JsonOutcome(const DesignOutcome& o) {
         put(", \"equilibriumListing\": ", JsonString(o.EquilibriumListing));
         put(", \"equilibriumListingMarkup\": ", JsonString(o.EquilibriumListingMarkup));
     }
-    put("}\n");
+    put(members, "}\n");
     return out;
 }
 
@@ -431,8 +442,11 @@ int main(int argc, char** argv) {
     }
     if (request.summary && result.exitCode == kExitSolved)
         std::cout << result.summary;
+    else if (request.json)
+        std::cout << JsonOutcome(result.outcome,
+                                 AnalysisJsonMembers(result.outcome, request.analysis, request.decimal));
     else
-        std::cout << (request.json ? JsonOutcome(result.outcome)
-                                   : HumanOutcome(result.outcome, request.lang));
+        std::cout << HumanOutcome(result.outcome, request.lang)
+                  << AnalysisLines(result.outcome, request.analysis, request.lang, request.decimal);
     return result.exitCode;
 }

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release (build-bench, -DZORVEK_BENCH=ON) and runs them with repetitions,
-# reporting medians; then times zorvek-cli --json as a whole process.
+# reporting medians (engine and column analysis); then times zorvek-cli --json as a whole process.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DZORVEK_BENCH=ON -DZORVEK_ENGINE_ONLY=ON >/dev/null
-cmake --build build-bench --target engine_bench zorvek-cli -j 2
-build-bench/bench/engine_bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
-  --benchmark_min_time=0.2 "$@"
+cmake --build build-bench --target engine_bench analysis_bench zorvek-cli -j 2
+for bench in engine_bench analysis_bench; do
+  build-bench/bench/$bench --benchmark_repetitions=10 --benchmark_report_aggregates_only=true \
+    --benchmark_min_time=0.2 "$@"
+done
 
 cli=build-bench/app/zorvek-cli
 echo "== one zorvek-cli --json process"

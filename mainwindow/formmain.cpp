@@ -33,6 +33,7 @@ FormMain::FormMain(QWidget* parent) : QMainWindow(parent) {
     ColocarControles();
     ConnectEntryFields();
     SetUpDesktopConventions();
+    CreateAnalysisMenus();
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");

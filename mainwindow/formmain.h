@@ -22,6 +22,7 @@
 //   formmain_keyboard.cpp tab order and shortcuts
 //   formmain_open.cpp     files from the command line and dropped on the window
 //   formmain_recent.cpp   the recent cases of the File menu
+//   formmain_analysis.cpp analysis menu and window, View menu with the diagram overlays, error tooltip
 #pragma once
 
 #include <QImage>
@@ -31,6 +32,7 @@
 #include <QStringList>
 #include <array>
 
+#include "columnanalysis.h"
 #include "design.h"
 #include "equilibrium.h"
 #include "mccabediagram.h"
@@ -53,6 +55,7 @@ namespace zorvek {
 class CaseHistory;
 class DiagramCanvas;
 class DiagramView;
+class FormAnalysis;
 struct DiagramOptions;
 struct ReportFields;
 
@@ -176,6 +179,19 @@ class FormMain : public QMainWindow {
     // resets it. While it is null, a printing call draws nowhere but on the screen.
     DiagramCanvas* PrintCanvas = nullptr;
 
+    // ---- column analysis (formmain_analysis.cpp) ----
+    QMenu* mnu_Analisis = nullptr;
+    QAction* mnu_Analisis_VENTANA = nullptr;
+    QAction* mnu_Ver_PINCH = nullptr;    // overlay: the true minimum reflux line
+    QAction* mnu_Ver_TOTAL = nullptr;    // overlay: the total-reflux staircase
+    QAction* mnu_Ver_MURPHREE = nullptr; // overlay: the Murphree curve and staircase
+    FormAnalysis* frmAnalisis = nullptr; // the analysis window, made at its first opening
+    ColumnAnalysis LastAnalysis;         // of LastOutcome, as far as the window, overlays and tooltip need
+    void mnu_Analisis_VENTANA_Click();
+    void UpdateAnalysis();                            // after the engine call of every Calcular
+    void DrawAnalysisOverlays(DiagramCanvas& canvas); // on Picture1 only, over the finished diagram
+    void TakeReflux(double R);                        // R chosen on the R-N chart
+
     // ---- drag state (formmain_drag.cpp, formmain_pointer.cpp) ----
     bool DragFlag = false; // a slider cursor or point marker is being dragged
     double GrabX = 0, GrabY = 0;
@@ -293,6 +309,7 @@ class FormMain : public QMainWindow {
   private:
     void CreateControls();
     void CreateMenus();
+    void CreateAnalysisMenus();
     void CreatePanelControls();
     void CreateButtons();
     void ConnectEntryFields();

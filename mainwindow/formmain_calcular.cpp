@@ -85,6 +85,7 @@ void FormMain::Calcular(Canvas pic, bool impri) {
     if (o.reached == Reached::Complete) PostResults(o);
     // While the error line shows, results of an earlier case must not pass for this case's.
     DimResultFields(!o.error.empty());
+    UpdateAnalysis();
 
     if (pic == Canvas::Picture4) {
         if (Picture4.size() != QSize(700, 700)) Picture4 = QImage(700, 700, QImage::Format_RGB32);
@@ -97,6 +98,7 @@ void FormMain::Calcular(Canvas pic, bool impri) {
     {
         ImageCanvas canvas(Picture1->Image(), CanvasIdentity::Picture1, Picture1->font());
         DrawDiagram(canvas, o, DrawingOptions(true));
+        DrawAnalysisOverlays(canvas);
     }
     Picture1->update();
 }

@@ -5,10 +5,8 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
-#include <fstream>
 #include <functional>
 #include <iostream>
-#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -200,11 +198,9 @@ std::optional<std::string> LoadTable(const std::string& path, const std::string&
     const std::string unreadable =
         InLanguage(lang, "ERROR: No se pudo leer el archivo:", "ERROR: Unable to read the file:") + " " +
         path;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return unreadable;
-    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return unreadable;
-    const std::string text = WithCrLfLineEnds(DecodeFileBytes(bytes));
+    std::string content, error;
+    if (!ReadWholeTextFile(path, content, error)) return unreadable; // also a folder, a device, a huge file
+    const std::string text = WithCrLfLineEnds(content);
     const std::optional<std::string_view> block = FindTableBlock(text);
     if (!block) return Message(MessageId::InvalidFormat, lang) + " " + path;
     EquilibriumTable working;

@@ -19,6 +19,14 @@ std::string_view TrimBlanks(std::string_view s) {
 
 } // namespace
 
+std::string WithoutRefusedCaseCharacters(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text)
+        if (!IsRefusedInCaseValue(c)) out += c;
+    return out;
+}
+
 std::string CaseFileText(const CaseFieldTexts& fields, CaseModel model, const EquilibriumTable& table) {
     std::string text;
     text.reserve(2048);

@@ -49,6 +49,15 @@ inline std::string& FieldText(CaseFieldTexts& texts, CaseField f) {
     return texts[static_cast<int>(f)];
 }
 
+// Characters a tagged value cannot carry back from the file: "<" starts a tag (a name holding "<E="
+// would give another E), ">" ends the value, "[" and "]" make the table block's "[[" and "]]", and a line
+// break splits the tag's line. The fields the case file carries refuse them.
+constexpr bool IsRefusedInCaseValue(char c) {
+    return c == '<' || c == '>' || c == '[' || c == ']' || c == '\r' || c == '\n';
+}
+// The text without those characters (UTF-8: they are single bytes that never occur inside a sequence).
+std::string WithoutRefusedCaseCharacters(std::string_view text);
+
 // Which option button is selected: the model line is left out when neither is.
 enum class CaseModel { None, Alpha, Table };
 

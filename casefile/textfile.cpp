@@ -1,12 +1,14 @@
 #include "textfile.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace zorvek {
 
@@ -48,6 +50,25 @@ bool IsValidUtf8(std::string_view s) {
     }
     return true;
 }
+
+// Closes a file descriptor when it goes out of scope, unless Close() did.
+class FileDescriptor {
+  public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) ::close(fd_);
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    bool Close() const {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+  private:
+    mutable int fd_;
+};
 
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp < 0x80) {
@@ -93,50 +114,116 @@ std::string WithCrLfLineEnds(std::string_view text) {
     return out;
 }
 
-bool ReadWholeTextFile(const std::string& path, std::string& text, std::string& error) {
+bool ReadWholeTextFile(const std::string& path, std::string& text, std::string& error, int* code) {
     text.clear();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = std::strerror(errno);
+    auto fail = [&](int number) {
+        error = std::strerror(number);
+        if (code) *code = number;
+        return false;
+    };
+    // Non-blocking, so that a pipe or a device given as a file never waits for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return fail(errno);
+    const FileDescriptor file{fd};
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) return fail(errno);
+    if (S_ISDIR(info.st_mode)) return fail(EISDIR);
+    if (!S_ISREG(info.st_mode)) {
+        fail(EINVAL);
+        error = "Not a regular file";
         return false;
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        error = "read error";
-        return false;
+    if (static_cast<std::uintmax_t>(info.st_size) > kMaxTextFileBytes) return fail(EFBIG);
+    std::string bytes(static_cast<size_t>(info.st_size), '\0');
+    size_t got = 0;
+    for (;;) {
+        if (got == bytes.size()) {
+            // The file may have grown since it was measured: read on, up to the limit.
+            if (bytes.size() >= kMaxTextFileBytes + 1) break;
+            bytes.resize(std::min<size_t>(bytes.size() * 2 + 4096, kMaxTextFileBytes + 1));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return fail(errno);
+        if (n == 0) break;
+        got += static_cast<size_t>(n);
     }
+    if (got > kMaxTextFileBytes) return fail(EFBIG);
+    bytes.resize(got);
     text = DecodeFileBytes(bytes);
     return true;
 }
 
+namespace {
+
+// The file a save replaces: a symbolic link is followed, so the link stays and its target gets the text.
+std::filesystem::path SaveTarget(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    if (fs::is_symlink(path, ec)) {
+        const fs::path target = fs::weakly_canonical(path, ec);
+        if (!ec) return target;
+    }
+    return fs::path(path);
+}
+
+// Permissions of the new file: those of the file it replaces, else what a newly created file gets.
+mode_t NewFileMode(const std::filesystem::path& target) {
+    struct stat info {};
+    if (::stat(target.c_str(), &info) == 0) return info.st_mode & 07777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+bool WriteAll(int fd, std::string_view text) {
+    size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+} // namespace
+
 bool WriteWholeTextFile(const std::string& path, std::string_view text, std::string& error, int* code) {
-    auto fail = [&](int number, std::string description) {
-        error = std::move(description);
+    auto fail = [&](int number) {
+        error = std::strerror(number);
         if (code) *code = number;
         return false;
     };
     namespace fs = std::filesystem;
-    const fs::path target(path);
-    fs::path temp = target;
-    temp += ".tmp~";
+    const fs::path target = SaveTarget(path);
+    const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
+    // A name of its own in the target folder, so that two saves never share a temporary file and the
+    // rename stays on one file system.
+    std::string tempName(1, '.');
+    tempName.append(target.filename().string()).append(".XXXXXX");
+    std::string temp = (folder / tempName).string();
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
+    if (fd < 0) return fail(errno);
+    int number = 0;
     {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out) return fail(errno, std::strerror(errno));
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.close();
-        if (!out) {
-            const int number = errno ? errno : EIO;
-            std::error_code ignored;
-            fs::remove(temp, ignored);
-            return fail(number, std::strerror(number));
-        }
+        const FileDescriptor file{fd};
+        if (::fchmod(fd, NewFileMode(target)) != 0 && errno != EPERM) number = errno;
+        if (!number && !WriteAll(fd, text)) number = errno ? errno : EIO;
+        // On the disk before it takes the old file's name: a crash leaves the old or the new text.
+        if (!number && ::fsync(fd) != 0) number = errno;
+        if (!number && !file.Close()) number = errno;
     }
-    std::error_code ec;
-    fs::rename(temp, target, ec);
-    if (ec) {
-        const std::error_code renameError = ec;
-        fs::remove(temp, ec);
-        return fail(renameError.value(), renameError.message());
+    if (!number && ::rename(temp.c_str(), target.c_str()) != 0) number = errno;
+    if (number) {
+        ::unlink(temp.c_str());
+        return fail(number);
+    }
+    // The rename itself reaches the disk with the folder.
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
     }
     return true;
 }

@@ -1,8 +1,10 @@
 // The drawing steps of the diagram, in the order Calcular reaches them.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <utility>
 
+#include "legend.h"
 #include "mccabediagram.h"
 
 namespace zorvek {
@@ -47,35 +49,26 @@ void ZoomedGrid(DiagramCanvas& canvas, const PlotBox& box, const DiagramOptions&
     }
 }
 
-// A legend entry: sample line in the line's colour and the text beside it.
-void Legend(DiagramCanvas& canvas, const PlotBox& box, double fractionUp, const QColor& colour,
-            const QString& text) {
+// A legend entry: sample line in the line's colour and the text beside it. On the pictures the entry
+// stands where the legend's layout puts it (legend.h); on the page where it always has.
+void Legend(DiagramCanvas& canvas, const PlotBox& box, const LegendLayout& layout, int entry,
+            double fractionUp, const QColor& colour, const QString& text) {
     EndPlotClip(canvas, box); // the legend stands over the plot, uncut
-    const double lx = box.e + 0.405 * box.f;
-    const double ly = box.h - fractionUp * box.K;
     if (canvas.IsPage()) {
+        const double lx = box.e + 0.405 * box.f;
+        const double ly = box.h - fractionUp * box.K;
         canvas.Line(lx - 2, ly, lx - 17, ly, colour);
         Text(canvas, lx, ly - 2, text);
     } else {
-        // On a narrow picture the entry moves left, shortening its sample line, so that its text stays
-        // inside.
-        const double room = canvas.Width() - 3 - canvas.TextWidth(text);
-        const double x = std::max(std::min(lx, room), 30.0);
-        canvas.Line(x - 7, ly, std::max(x - 7 - 3 * box.e, 3.0), ly, colour);
-        Text(canvas, x, ly - 9, text);
+        const double ly = layout.row[entry];
+        canvas.Line(layout.sampleRight, ly, layout.sampleLeft, ly, colour);
+        double y = ly - 9;
+        for (const QString& line : layout.lines[entry]) {
+            Text(canvas, layout.textX, y, line);
+            y += layout.lineHeight;
+        }
     }
     ClipToPlot(canvas, box);
-}
-
-// A title split at the blank nearest its middle, for pictures too narrow to hold it on one line.
-std::pair<QString, QString> SplitTitle(const QString& title) {
-    const int middle = static_cast<int>(title.size()) / 2;
-    int best = -1;
-    for (int i = 0; i < title.size(); ++i) {
-        if (title[i] == ' ' && (best < 0 || std::abs(i - middle) < std::abs(best - middle))) best = i;
-    }
-    if (best < 0) return {title, QString()};
-    return {title.left(best), title.mid(best + 1)};
 }
 
 QString Pick(const DiagramOptions& options, const char* esp, const char* eng) {
@@ -164,17 +157,18 @@ void DrawStreamPoints(DiagramCanvas& canvas, const DesignInputs& inputs, const D
         if (!(s.v >= 0 && s.v <= 1)) continue;
         const QPointF p = box.Map(s.v, s.v);
         const QColor colour = ColourOf(s.disc, canvas, options);
+        const QPointF label = StreamLabelAt(canvas, p);
         switch (canvas.Identity()) {
         case CanvasIdentity::Picture1:
             if (options.placeMarker) options.placeMarker(s.marker, p.x(), p.y());
-            Text(canvas, p.x() + 4, p.y() + 4, s.label);
+            Text(canvas, label.x(), label.y(), s.label);
             break;
         case CanvasIdentity::Picture4:
             canvas.FilledCircle(p.x(), p.y(), 5, colour);
-            Text(canvas, p.x() + 4, p.y() + 4, s.label);
+            Text(canvas, label.x(), label.y(), s.label);
             break;
         case CanvasIdentity::Page:
-            Text(canvas, p.x() + 1, p.y() + 1, s.label);
+            Text(canvas, label.x(), label.y(), s.label);
             canvas.FilledCircle(p.x(), p.y(), 1, colour);
             break;
         }
@@ -226,24 +220,35 @@ void DrawOperatingLines(DiagramCanvas& canvas, const DesignOutcome& o, const Dia
     const DesignInputs& in = o.inputs;
     const QPointF q = box.Map(o.xq, o.yq);
 
+    const std::array<QString, 3> legends = {
+        Pick(options, "Recta operativa de enriquecimiento", "Enriching operating line"),
+        Pick(options, "Recta operativa de agotamiento", "Exhausting operating line"),
+        Pick(options, "Recta q. Estado térmico de la alimentación", "q-Line. Thermal state of feed")};
+    LegendLayout layout;
+    if (!page) {
+        // The legend keeps off the points' labels and the axis titles drawn after it.
+        std::vector<QRectF> keepOff = PointLabelAreas(canvas, box, o);
+        for (const PlacedText& title : PictureAxisTitles(canvas, options))
+            keepOff.emplace_back(title.at,
+                                 QSizeF(canvas.TextWidth(title.text), canvas.TextHeight(title.text)));
+        layout = PictureLegend(canvas, box, legends, keepOff);
+    }
+
     const QColor enriching = ColourOf(DiagramColour::Enriching, canvas, options);
     const QPointF d = box.Map(in.xD, in.xD);
     canvas.Line(d.x(), d.y(), q.x(), q.y(), enriching);
-    Legend(canvas, box, 0.18, enriching,
-           Pick(options, "Recta operativa de enriquecimiento", "Enriching operating line"));
+    Legend(canvas, box, layout, 0, 0.18, enriching, legends[0]);
 
     const QColor exhausting = ColourOf(DiagramColour::Exhausting, canvas, options);
     const QPointF b = box.Map(in.xB, in.xB);
     canvas.Line(b.x(), b.y(), q.x(), q.y(), exhausting);
-    Legend(canvas, box, 0.15, exhausting,
-           Pick(options, "Recta operativa de agotamiento", "Exhausting operating line"));
+    Legend(canvas, box, layout, 1, 0.15, exhausting, legends[1]);
 
     const QColor qline = ColourOf(DiagramColour::QLine, canvas, options);
     const QPointF f = box.Map(in.zF, in.zF);
     const QPointF m = box.Map(o.xm, o.ym);
     canvas.Line(f.x(), f.y(), m.x(), m.y(), qline);
-    Legend(canvas, box, 0.12, qline,
-           Pick(options, "Recta q. Estado térmico de la alimentación", "q-Line. Thermal state of feed"));
+    Legend(canvas, box, layout, 2, 0.12, qline, legends[2]);
 
     if (canvas.Identity() == CanvasIdentity::Picture1 && options.placeMarker) {
         options.placeMarker(1, q.x(), q.y());
@@ -251,18 +256,9 @@ void DrawOperatingLines(DiagramCanvas& canvas, const DesignOutcome& o, const Dia
         canvas.FilledCircle(q.x(), q.y(), 5, ColourOf(DiagramColour::QPointDisc, canvas, options));
     }
     // The label keeps clear of the q-line, whose direction follows q.
-    double dx = 6, dy = 6, pdx = 1, pdy = 1;
-    if (in.q > 0.1 && in.q <= 0.4) {
-        dx = -10, dy = 10, pdx = -2, pdy = 2;
-    } else if (in.q > 0.4 && in.q < 0.8) {
-        dx = 10, dy = -6, pdx = 2, pdy = -1;
-    }
-    if (page) {
-        Text(canvas, q.x() + pdx, q.y() + pdy, "(Xq, Yq)");
-        canvas.FilledCircle(q.x(), q.y(), 1, ColourOf(DiagramColour::QPointDisc, canvas, options));
-    } else {
-        Text(canvas, q.x() + dx, q.y() + dy, "(Xq, Yq)");
-    }
+    const QPointF label = QPointLabelAt(canvas, q, in.q);
+    Text(canvas, label.x(), label.y(), "(Xq, Yq)");
+    if (page) canvas.FilledCircle(q.x(), q.y(), 1, ColourOf(DiagramColour::QPointDisc, canvas, options));
     EndPlotClip(canvas, box);
 }
 
@@ -298,25 +294,8 @@ void DrawAxisTitles(DiagramCanvas& canvas, const DiagramOptions& options) {
         Text(canvas, 185 - canvas.TextWidth(x), 184, x);
         return;
     }
-    const double e = 25;
-    const double w = canvas.Width(), h = canvas.Height();
-    const double lineHeight = canvas.TextHeight(options.AxisTitleX);
-    if (39 + canvas.TextWidth(options.AxisTitleY) <= w - 3) {
-        Text(canvas, 39, 31, options.AxisTitleY);
-    } else {
-        const auto [first, second] = SplitTitle(options.AxisTitleY);
-        Text(canvas, 39, 31, first);
-        Text(canvas, 39, 31 + lineHeight, second);
-    }
-    const double x = w - canvas.TextWidth(options.AxisTitleX) - 1.5 * e;
-    if (x >= 3) {
-        Text(canvas, x, h - lineHeight - 1.5 * e, options.AxisTitleX);
-    } else {
-        // Two lines, still ending near the bottom-right corner.
-        const auto [first, second] = SplitTitle(options.AxisTitleX);
-        Text(canvas, w - canvas.TextWidth(first) - 1.5 * e, h - 2 * lineHeight - 1.5 * e, first);
-        Text(canvas, w - canvas.TextWidth(second) - 1.5 * e, h - lineHeight - 1.5 * e, second);
-    }
+    for (const PlacedText& title : PictureAxisTitles(canvas, options))
+        Text(canvas, title.at.x(), title.at.y(), title.text);
 }
 
 } // namespace zorvek

@@ -97,17 +97,23 @@ TableAcceptance CheckAndCompleteTable(const EquilibriumTable& table, int last, s
     TableAcceptance result;
     result.table = table;
     if (last < 0 || last >= kTableSlots) return result; // NoTable
-    auto reject = [&](MessageId id) {
+    auto reject = [&](MessageId id, int slot = -1, bool isY = false) {
         result.status = AcceptanceStatus::Rejected;
         result.message = Message(id, uiLanguage);
+        result.badSlot = slot;
+        result.badY = isY;
         return result;
     };
     const EquilibriumTable& t = table;
     for (int i = 0; i <= last; ++i) {
         const double x = t.x[i], y = t.y[i];
-        if (!(x >= 0 && x <= 1 && y >= 0 && y <= 1)) return reject(MessageId::TableOutOfRange);
-        if (i < last && !(x < t.x[i + 1] && y < t.y[i + 1])) return reject(MessageId::TableNotIncreasing);
-        if ((x == 0) != (y == 0) || (x == 1) != (y == 1)) return reject(MessageId::TablePureComponent);
+        if (!(x >= 0 && x <= 1 && y >= 0 && y <= 1))
+            return reject(MessageId::TableOutOfRange, i, x >= 0 && x <= 1);
+        if (i < last && !(x < t.x[i + 1] && y < t.y[i + 1]))
+            return reject(MessageId::TableNotIncreasing, i + 1, x < t.x[i + 1]);
+        // A pure component's x is right by itself; its y is what disagrees.
+        if ((x == 0) != (y == 0) || (x == 1) != (y == 1))
+            return reject(MessageId::TablePureComponent, i, x == 0 || x == 1);
     }
     const bool addEnd = t.x[last] != 1;
     const bool addStart = t.x[0] != 0;

@@ -44,6 +44,10 @@ struct TableAcceptance {
     AcceptanceStatus status = AcceptanceStatus::NoTable;
     std::string message;    // the error message in the interface language when Rejected
     EquilibriumTable table; // see AcceptanceStatus
+    // Rejected by a check of one point: the slot and coordinate to show the user (an order error is the
+    // point that is not above the one before it). -1 when no single value is at fault.
+    int badSlot = -1;
+    bool badY = false;
 };
 
 // The checks and the completion shared by the editor's acceptance and the case-file reader: points

@@ -204,6 +204,12 @@ bool FormMain::eventFilter(QObject* watched, QEvent* event) {
         if (type == QEvent::MouseButtonDblClick) Picture1_DblClick(pos);
         return false;
     }
+    if (watched == Picture1 && type == QEvent::Leave) {
+        // The pointer left the diagram, wherever it went (a field, a frame, the button row, another
+        // window): the read-out belongs to the diagram only.
+        Picture1_Leave();
+        return false;
+    }
     if (watched == Picture2 && type == QEvent::MouseMove) {
         Picture2_MouseMove(me->position().toPoint());
         return false;
@@ -232,13 +238,23 @@ bool FormMain::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     for (int i = 0; i < 4; ++i) {
-        if (watched != LabelB[i] || !me || !LabelB[i]->isEnabled()) continue;
-        if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
+        if ((watched != LabelB[i] && watched != Image1[i]) || !me || !LabelB[i]->isEnabled()) continue;
+        // The release belongs to the button pressed wherever it happens: over its face or caption or not.
+        const QPoint at = Image1[i]->parentWidget()->mapFromGlobal(me->globalPosition().toPoint());
+        const bool over = Image1[i]->geometry().contains(at) || LabelB[i]->geometry().contains(at);
+        switch (buttonClicks_.OnMouse(i, event, over)) {
+        case PushButtonClicks::Step::Pressed:
             ShowButtonPressed(i, true);
-        if (type == QEvent::MouseButtonRelease) {
+            break;
+        case PushButtonClicks::Step::Released:
             ShowButtonPressed(i, false);
-            // A click is a press and a release over the same button.
-            if (LabelB[i]->rect().contains(me->position().toPoint())) ButtonClick(i);
+            break;
+        case PushButtonClicks::Step::Clicked:
+            ShowButtonPressed(i, false);
+            ButtonClick(i);
+            break;
+        default:
+            break;
         }
         return true;
     }

@@ -38,6 +38,7 @@
 #include "design.h"
 #include "equilibrium.h"
 #include "mccabediagram.h"
+#include "pushbutton.h"
 
 class QAction;
 class QFrame;
@@ -167,7 +168,7 @@ class FormMain : public QMainWindow {
 
     // ---- case state ----
     EquilibriumTable TablaELV; // the accepted x-y table (LastPointIndex -1 while none)
-    DenseTables Dense;         // its dense forms, built by CrearSuperTABLA_ELV
+    DenseTables Dense;         // its dense forms, rebuilt whenever a valid table becomes the one in use
     bool TableMode = false;    // equilibrium model in use: true = table, false = alpha
     QString DocumentName;      // full path of the case file, empty while unsaved
     bool Modified = false;     // the case differs from its file
@@ -278,6 +279,7 @@ class FormMain : public QMainWindow {
     void Picture1_MouseUp(QPoint pos);
     void Picture1_DblClick(QPoint pos);
     void Picture2_MouseMove(QPoint pos);
+    void Picture1_Leave();
     void Timer2_Timer();
 
     // Edit menu (formmain_edit.cpp): undo and redo go through the case history; the diagram as an
@@ -325,6 +327,7 @@ class FormMain : public QMainWindow {
     DiagramOptions DrawingOptions(bool onPicture1);
     void PlaceMarker(int k, double X, double Y);
     void PostResults(const DesignOutcome& outcome);
+    void DimResultFields(bool dim); // Text7..Text12 greyed while the error line holds a message
     bool layoutRunning_ = false;
 
     // Desktop conventions (formmain_desktop.cpp and the files it names).
@@ -340,6 +343,7 @@ class FormMain : public QMainWindow {
     bool panning_ = false;
     QPoint panFrom_;
     ViewWindow panView_;
+    PushButtonClicks buttonClicks_; // the four push buttons: a click is a left press and release
 };
 
 } // namespace zorvek

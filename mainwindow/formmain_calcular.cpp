@@ -37,6 +37,17 @@ void FormMain::PlaceMarker(int k, double X, double Y) {
                  static_cast<int>(std::lround(Y - marker->height() / 2.0)));
 }
 
+void FormMain::DimResultFields(bool dim) {
+    // Only the text colour changes: the texts stay as the last successful calculation left them.
+    for (int n = 7; n <= 12; ++n) {
+        QPalette palette = TextFields[n]->palette();
+        const QColor colour = dim ? QColor(160, 160, 160) : QColor(Qt::black);
+        if (palette.color(QPalette::Text) == colour) continue;
+        palette.setColor(QPalette::Text, colour);
+        TextFields[n]->setPalette(palette);
+    }
+}
+
 void FormMain::PostResults(const DesignOutcome& o) {
     LblERROR->hide();
     NPT = o.NPT;
@@ -72,6 +83,8 @@ void FormMain::Calcular(Canvas pic, bool impri) {
     NF = 0;
     if (o.slopeComputed) MinRefluxSlope = o.MinRefluxSlope;
     if (o.reached == Reached::Complete) PostResults(o);
+    // While the error line shows, results of an earlier case must not pass for this case's.
+    DimResultFields(!o.error.empty());
     UpdateAnalysis();
 
     if (pic == Canvas::Picture4) {

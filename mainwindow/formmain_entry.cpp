@@ -6,9 +6,12 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTimer>
+#include <QToolTip>
+#include <QValidator>
 #include <algorithm>
 
 #include "appstate.h"
+#include "casefile.h"
 #include "casehistory.h"
 #include "diagramview.h"
 #include "formmain.h"
@@ -23,10 +26,55 @@ bool IsInputField(int n) {
     return (n >= 1 && n <= 6) || n == 15;
 }
 
+QString RefusedCharactersHint() {
+    return Tr(QString::fromUtf8("Caracteres no admitidos: < > [ ] y saltos de línea"),
+              "Characters not allowed: < > [ ] and line breaks");
+}
+
+// Drops, as they are typed, pasted or set, the characters a case file cannot carry back in a tagged
+// value (casefile.h), so that a saved case always reads back as the window shows it. A user's edit
+// gets a short hint beside the field.
+class CaseValueValidator : public QValidator {
+  public:
+    explicit CaseValueValidator(QLineEdit* field) : QValidator(field), field_(field) {}
+
+    State validate(QString& input, int& pos) const override {
+        int removedBeforeCursor = 0;
+        QString kept;
+        kept.reserve(input.size());
+        for (int i = 0; i < input.size(); ++i) {
+            const QChar c = input[i];
+            if (c.unicode() < 0x80 && IsRefusedInCaseValue(static_cast<char>(c.unicode()))) {
+                if (i < pos) ++removedBeforeCursor;
+                continue;
+            }
+            kept += c;
+        }
+        if (kept.size() != input.size()) {
+            input = kept;
+            pos -= removedBeforeCursor;
+            // Only typing and pasting happen with the focus in the field; a case being opened does not.
+            if (field_->hasFocus()) {
+                QTimer::singleShot(0, field_, [field = field_] {
+                    QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())),
+                                       RefusedCharactersHint(), field);
+                });
+            }
+        }
+        return Acceptable;
+    }
+
+  private:
+    QLineEdit* field_;
+};
+
 } // namespace
 
 void FormMain::ConnectEntryFields() {
     for (int n = 1; n <= 17; ++n) TextFields[n]->installEventFilter(this);
+    // The fields a case file carries take only what it can carry back.
+    for (int n : {1, 2, 3, 4, 5, 6, 15, 16, 17})
+        TextFields[n]->setValidator(new CaseValueValidator(TextFields[n]));
     // A text changed by typing or by the program goes the same way: the cursors follow it.
     for (int n : {1, 2, 3, 4, 5, 6, 7, 15}) {
         connect(TextFields[n], &QLineEdit::textChanged, this, [this] { ReajustarCursores(); });

@@ -170,9 +170,11 @@ void FormMain::Abrir(const QString& path) {
         return;
     }
     TablaELV = read.table;
+    // The dense tables describe the table in use whatever the model, so that choosing "Tabla" later
+    // computes with this table and not with one opened before.
+    if (TablaELV.LastPointIndex > 0) CrearSuperTABLA_ELV();
     busy.Restore();
     if (read.OpensInTableModel()) {
-        CrearSuperTABLA_ELV();
         OptTAB->setChecked(true);
         OptTAB_Click();
     } else {

@@ -1,11 +1,13 @@
 // FormMain's interface language and decimal separator: the two language operations with
-// AjustaIDIOMA_GUI, and the comma and point operations. Neither kind of switch marks the case modified.
+// AjustaIDIOMA_GUI (Qt's own texts switch with them), and the comma and point operations. Neither kind
+// of switch marks the case modified.
 #include <QAction>
 #include <QLineEdit>
 
 #include "appstate.h"
 #include "captions.h"
 #include "formmain.h"
+#include "qttranslations.h"
 
 namespace zorvek {
 
@@ -16,6 +18,7 @@ void SwitchLanguage(FormMain& w, const QString& language) {
     w.mnu_IDIOMA_ESP->setChecked(language == "ESP");
     w.mnu_IDIOMA_ENG->setChecked(language == "ENG");
     appState().UiLanguage = language;
+    UseQtTranslations(language); // Qt's own buttons and dialogs follow
     w.AjustaIDIOMA_GUI();
     w.RefreshEditActions(); // the captions that name the next undo and redo
     if (!appState().UpdatingFields) {

@@ -3,13 +3,13 @@
 // editor; a missing or unreadable file, or more than one, gets a clear message and nothing is lost.
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QFile>
 #include <QFileInfo>
 #include <QMimeData>
 #include <QUrl>
 
 #include "appstate.h"
 #include "desktoptexts.h"
+#include "files.h"
 #include "formmain.h"
 #include "seams.h"
 
@@ -71,14 +71,14 @@ void FormMain::OpenFiles(const QStringList& paths, bool promptFirst) {
         ShowError(this, desktoptext::FileNotFound(path));
         return;
     }
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        const int code = file.error() == QFileDevice::NoError ? 1 : static_cast<int>(file.error());
-        const QString reason = QFileInfo(path).isDir() ? QString("Is a directory") : file.errorString();
-        ShowError(this, desktoptext::FileUnreadable(path, code, reason));
+    // Read as the open commands read it (a folder, a pipe, a device or a huge file is refused, never
+    // waited on), so that the reason can be given before anything changes.
+    QString content;
+    FileError error;
+    if (!ReadTextFile(path, content, &error)) {
+        ShowError(this, desktoptext::FileUnreadable(path, error.code, error.description));
         return;
     }
-    file.close();
     if (IsTableFile(path)) {
         // A table does not replace the case: it is one more change of it, made in the editor.
         EditTableFile(path);

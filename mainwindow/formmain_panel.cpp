@@ -163,6 +163,7 @@ void FormMain::CreateButtons() {
         Image1[i]->setObjectName(QString("Image1_%1").arg(i));
         Image1[i]->setPixmap(face);
         Image1[i]->resize(face.size());
+        Image1[i]->installEventFilter(this); // the face presses like the caption
         LabelB[i] = new QLabel(parent);
         LabelB[i]->setObjectName(QString("LabelB_%1").arg(i));
         LabelB[i]->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

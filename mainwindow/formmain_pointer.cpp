@@ -1,6 +1,6 @@
 // FormMain pointer over the diagram: the x-y read-out, the equilibrium curve under the pointer (its
 // read-out and tooltips, dragging it to set alpha, double click on the table curve to edit the table),
-// and the read-out hidden when the pointer goes over the panel.
+// and the read-out hidden as soon as the pointer leaves the diagram.
 #include <QLabel>
 #include <QLineEdit>
 #include <cmath>
@@ -105,6 +105,10 @@ void FormMain::Picture1_DblClick(QPoint pos) {
 }
 
 void FormMain::Picture2_MouseMove(QPoint) {
+    LblCOOR->hide();
+}
+
+void FormMain::Picture1_Leave() {
     LblCOOR->hide();
 }
 

@@ -45,7 +45,8 @@ void SaveFile_SHOWMARKVIEW(QWidget* parent, const QString& folder, const WorkedS
         return;
     }
     const QString viewer = ViewerProgram(ApplicationFolder());
-    if (!seams().startDetached(viewer, {document})) {
+    // The document's language goes with it: the settings hold the language of the last session only.
+    if (!seams().startDetached(viewer, {document, "--lang", appState().UiLanguage})) {
         ShowError(parent,
                   Tr("No se ha podido iniciar el visor de informes:", "The report viewer could not be "
                                                                       "started:") +

@@ -11,23 +11,7 @@ namespace {
 
 MsgAnswer RealMessageBox(QWidget* parent, const MessageRequest& request) {
     QMessageBox box(parent);
-    switch (request.icon) {
-    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
-    case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
-    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
-    }
-    box.setWindowTitle(request.title);
-    box.setText(request.text);
-    switch (request.buttons) {
-    case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    case MsgButtons::YesNoCancel:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        break;
-    }
+    ConfigureMessageBox(box, request);
     switch (box.exec()) {
     case QMessageBox::Yes: return MsgAnswer::Yes;
     case QMessageBox::No: return MsgAnswer::No;
@@ -37,16 +21,11 @@ MsgAnswer RealMessageBox(QWidget* parent, const MessageRequest& request) {
 }
 
 QString RealFileDialog(QWidget* parent, const FileDialogRequest& request) {
-    const QString filter = QtFilterFromPairs(request.filter);
-    if (request.save) {
-        QFileDialog::Options options;
-        if (!request.overwritePrompt) options |= QFileDialog::DontConfirmOverwrite;
-        QString start = request.folder;
-        if (!request.fileName.isEmpty()) start = request.folder.isEmpty() ? request.fileName
-                                                                          : request.folder + "/" + request.fileName;
-        return QFileDialog::getSaveFileName(parent, request.title, start, filter, nullptr, options);
-    }
-    return QFileDialog::getOpenFileName(parent, request.title, request.folder, filter);
+    QFileDialog dialog(parent);
+    ConfigureFileDialog(dialog, request);
+    if (dialog.exec() != QDialog::Accepted) return {};
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? QString() : chosen.first();
 }
 
 Seams MakeRealSeams() {
@@ -67,24 +46,64 @@ Seams& seams() {
     return instance;
 }
 
-void installRealSeams() { seams() = MakeRealSeams(); }
+void installRealSeams() {
+    seams() = MakeRealSeams();
+}
 
 void ShowError(QWidget* parent, const QString& text) {
-    seams().messageBox(parent, MessageRequest{MsgIcon::Warning, MsgButtons::Ok, QStringLiteral("Error"), text});
+    seams().messageBox(parent,
+                       MessageRequest{MsgIcon::Warning, MsgButtons::Ok, QStringLiteral("Error"), text});
 }
 
 QString QtFilterFromPairs(const QString& pairs) {
     const QStringList parts = pairs.split('|');
     QStringList filters;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        QString description = parts[i];
-        const QString patterns = QString(parts[i + 1]).replace(';', ' ');
-        // Qt reads the patterns from the parentheses; keep the description readable.
-        if (!description.contains('(')) description += " (" + patterns + ")";
-        else if (!description.contains(patterns)) description += " (" + patterns + ")";
-        filters << description;
+        QStringList patterns = QString(parts[i + 1]).replace(';', ' ').split(' ', Qt::SkipEmptyParts);
+        // "*.*" means every file, as it does elsewhere; here it would hide the names without a dot.
+        for (QString& pattern : patterns)
+            if (pattern == "*.*") pattern = "*";
+        // Qt reads the patterns from the last parentheses and, with the details hidden, shows the
+        // description before them exactly as given.
+        filters << parts[i] + " (" + patterns.join(' ') + ")";
     }
     return filters.join(";;");
+}
+
+void ConfigureMessageBox(QMessageBox& box, const MessageRequest& request) {
+    switch (request.icon) {
+    case MsgIcon::None: box.setIcon(QMessageBox::NoIcon); break;
+    case MsgIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case MsgIcon::Warning: box.setIcon(QMessageBox::Warning); break;
+    case MsgIcon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case MsgIcon::Question: box.setIcon(QMessageBox::Question); break;
+    }
+    box.setWindowTitle(request.title);
+    box.setText(request.text);
+    switch (request.buttons) {
+    case MsgButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
+    case MsgButtons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MsgButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MsgButtons::YesNoCancel:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    }
+}
+
+void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request) {
+    dialog.setWindowTitle(request.title);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setNameFilters(QtFilterFromPairs(request.filter).split(";;", Qt::SkipEmptyParts));
+    dialog.setDirectory(request.folder);
+    if (request.save) {
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.overwritePrompt);
+        if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+    } else {
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(request.mustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    }
 }
 
 } // namespace zorvek

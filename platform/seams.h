@@ -7,6 +7,8 @@
 #include <QUrl>
 #include <functional>
 
+class QFileDialog;
+class QMessageBox;
 class QWidget;
 
 namespace zorvek {
@@ -24,7 +26,7 @@ struct MessageRequest {
 
 // A file dialog. filter is written "description|pattern|description|pattern"; the first pair is selected.
 struct FileDialogRequest {
-    bool save = false;           // save-as dialog (else open)
+    bool save = false; // save-as dialog (else open)
     QString title;
     QString filter;
     QString folder;              // initial folder
@@ -51,7 +53,16 @@ void installRealSeams();
 // Shortcut: a message box titled "Error" with a warning icon and an OK button.
 void ShowError(QWidget* parent, const QString& text);
 
-// Turns "desc|*.a|desc|*.b" into Qt's "desc (*.a);;desc (*.b)" form (the patterns are what count).
+// Turns "desc|*.a|desc|*.b" into Qt's "desc (*.a);;desc (*.b)" form: each description as given, then
+// its patterns, "*.*" written "*" so that it matches names without a dot too.
 QString QtFilterFromPairs(const QString& pairs);
+
+// Sets up the box the real message-box seam shows for a request: icon, title, text, standard buttons
+// (their texts are Qt's, in the language of Qt's installed translations).
+void ConfigureMessageBox(QMessageBox& box, const MessageRequest& request);
+
+// Sets up the dialog the real file-dialog seam shows for a request: title, filters (their descriptions
+// shown as given), folder, open or save, overwrite prompt.
+void ConfigureFileDialog(QFileDialog& dialog, const FileDialogRequest& request);
 
 } // namespace zorvek

@@ -246,57 +246,58 @@ void FormXYinput::done(int result) {
 }
 
 bool FormXYinput::ButtonMouse(int i, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
-        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
-        pressedButton_ = i;
+    const auto* me = static_cast<QMouseEvent*>(event);
+    const bool mouse = event->type() == QEvent::MouseButtonPress ||
+                       event->type() == QEvent::MouseButtonRelease ||
+                       event->type() == QEvent::MouseButtonDblClick;
+    if (!mouse) return false;
+    // The release belongs to the button pressed wherever it happens: over its face or caption or not.
+    const QPoint at = mapFromGlobal(me->globalPosition().toPoint());
+    const bool over = ButtonFace(i)->geometry().contains(at) || ButtonCaption(i)->geometry().contains(at);
+    switch (buttonClicks_.OnMouse(i, event, over)) {
+    case PushButtonClicks::Step::None:
+    case PushButtonClicks::Step::Ignored:
+        return false;
+    case PushButtonClicks::Step::Pressed:
         ShowButtonPressed(i, true);
         return true;
-    case QEvent::MouseButtonRelease: {
-        if (static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
-        const int pressed = pressedButton_;
-        pressedButton_ = -1;
-        if (pressed < 0) return true;
-        ShowButtonPressed(pressed, false);
-        // A click is a press and a release over the same button.
-        const QPoint at = mapFromGlobal(static_cast<QMouseEvent*>(event)->globalPosition().toPoint());
-        if (!ButtonFace(pressed)->geometry().contains(at) && !ButtonCaption(pressed)->geometry().contains(at))
-            return true;
-        switch (pressed) {
-        case 0:
-            Aceptar();
-            break;
-        case 1:
-            Cancelar();
-            break;
-        case 2:
-            Borrar();
-            break;
-        case 3:
-            Abrir();
-            break;
-        case 4:
-            Guardar();
-            break;
-        case 5:
-            Cortar();
-            break;
-        case 6:
-            Copiar();
-            break;
-        case 7:
-            Pegar();
-            break;
-        case kComponentsButton:
-            Componentes();
-            break;
-        }
+    case PushButtonClicks::Step::Released:
+        ShowButtonPressed(i, false);
         return true;
+    case PushButtonClicks::Step::Clicked:
+        break;
     }
-    default:
-        return false;
+    ShowButtonPressed(i, false);
+    switch (i) {
+    case 0:
+        Aceptar();
+        break;
+    case 1:
+        Cancelar();
+        break;
+    case 2:
+        Borrar();
+        break;
+    case 3:
+        Abrir();
+        break;
+    case 4:
+        Guardar();
+        break;
+    case 5:
+        Cortar();
+        break;
+    case 6:
+        Copiar();
+        break;
+    case 7:
+        Pegar();
+        break;
+    case kComponentsButton:
+        Componentes();
+        break;
     }
+    return true;
 }
 
 bool FormXYinput::eventFilter(QObject* watched, QEvent* event) {

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "equilibrium.h"
+#include "pushbutton.h"
 #include "vle.h"
 
 class QLabel;
@@ -83,6 +84,7 @@ class FormXYinput : public QDialog {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void done(int result) override;
 
   private:
@@ -93,8 +95,10 @@ class FormXYinput : public QDialog {
     bool CellKey(int row, bool isY, QKeyEvent* key);
     bool ButtonMouse(int i, QEvent* event);
     void ScrollBy(int rows);
+    // Scrolls slot into view and puts the focus on its x or y box, the whole text selected.
+    void ShowCell(int slot, bool isY);
     void ShowFromFirstRow();
-    int pressedButton_ = -1;
+    PushButtonClicks buttonClicks_; // a click is a left press and release over the same button
     EditorOutcome outcome_;
 };
 

@@ -1,10 +1,12 @@
 // The editor's commands: clear, open and save table files, copy, cut and paste, OK and Cancel.
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QScrollBar>
 
 #include "appstate.h"
+#include "casefile.h"
 #include "files.h"
 #include "formxyinput.h"
 #include "messages.h"
@@ -67,8 +69,9 @@ void FormXYinput::OpenTableFile(const QString& path) {
     QString content;
     ReadTextFile(path, content); // an unreadable file reads as empty and fails for format below
     const std::string text = WithCrLf(content);
-    if (auto a = FindTagValue(text, "<A=")) NameA = QString::fromStdString(*a);
-    if (auto b = FindTagValue(text, "<B=")) NameB = QString::fromStdString(*b);
+    // The names keep only what a case or table file can carry back (casefile.h).
+    if (auto a = FindTagValue(text, "<A=")) NameA = QString::fromStdString(WithoutRefusedCaseCharacters(*a));
+    if (auto b = FindTagValue(text, "<B=")) NameB = QString::fromStdString(WithoutRefusedCaseCharacters(*b));
     const std::optional<std::string_view> block = FindTableBlock(text);
     if (!block) {
         busy.Restore();
@@ -140,6 +143,7 @@ void FormXYinput::Aceptar() {
         Working.y = acceptance.table.y;
         Refresh();
         ShowError(this, QString::fromStdString(acceptance.message));
+        ShowCell(acceptance.badSlot, acceptance.badY);
         return;
     case AcceptanceStatus::Accepted:
         outcome_.accepted = true;
@@ -149,6 +153,19 @@ void FormXYinput::Aceptar() {
         accept();
         return;
     }
+}
+
+void FormXYinput::ShowCell(int slot, bool isY) {
+    if (slot < 0) return;
+    const int first = VScroll1->value();
+    int value = first;
+    if (slot < first) value = slot;
+    if (slot > first + kRows - 1) value = slot - (kRows - 1);
+    if (value < VScroll1->minimum() || value > VScroll1->maximum()) return; // slot 99 is never shown
+    VScroll1->setValue(value);
+    QLineEdit* box = (isY ? TxTY : TxtX)[slot - value];
+    box->setFocus(Qt::OtherFocusReason);
+    box->selectAll();
 }
 
 void FormXYinput::Cancelar() {

@@ -86,3 +86,17 @@ bool FormXYinput::CellKey(int row, bool isY, QKeyEvent* key) {
 }
 
 } // namespace zorvek
+
+namespace zorvek {
+
+void FormXYinput::keyPressEvent(QKeyEvent* event) {
+    // Escape does what it does in a text box, nothing: the table being edited is not thrown away. The
+    // editor closes through its buttons and the frame only.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace zorvek

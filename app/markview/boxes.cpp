@@ -41,20 +41,27 @@ Box BoxMaker::Text(const QString& text, const QFont& font, double shift, QColor 
 }
 
 // A hyphen that stands for a minus sign (after a blank, "=" or "(", before a blank, a digit or the end
-// of the run) is set as the minus sign; hyphens inside words stay.
-QString BoxMaker::Typeset(QString text) {
+// of the run) is set as the minus sign; hyphens inside words stay. In prose, a blank-hyphen-blank
+// between two words (a letter or digit on each side, no "=" before it on the line) is a dash between
+// them, as between the two component names, and stays a hyphen.
+QString BoxMaker::Typeset(QString text, bool prose) {
+    const auto wordCharacter = [](QChar c) { return c.isLetterOrNumber(); };
     for (qsizetype i = 0; i < text.size(); ++i) {
         if (text[i] != QLatin1Char('-')) continue;
         const QChar before = i > 0 ? text[i - 1] : QLatin1Char(' ');
         const QChar after = i + 1 < text.size() ? text[i + 1] : QLatin1Char(' ');
-        if ((before == ' ' || before == '=' || before == '(') && (after == ' ' || after.isDigit()))
-            text[i] = QChar(0x2212);
+        if (!((before == ' ' || before == '=' || before == '(') && (after == ' ' || after.isDigit())))
+            continue;
+        if (prose && before == ' ' && after == ' ' && i >= 2 && i + 2 < text.size() &&
+            wordCharacter(text[i - 2]) && wordCharacter(text[i + 2]) && !text.left(i).contains('='))
+            continue;
+        text[i] = QChar(0x2212);
     }
     return text;
 }
 
-Box BoxMaker::Run(const Node& n, QString text, double size) {
-    text = Typeset(std::move(text));
+Box BoxMaker::Run(const Node& n, QString text, double size, bool typeset) {
+    if (typeset) text = Typeset(std::move(text));
     if (n.script == Script::Normal) return Text(text, ReportFont(n.bold, n.italic, size), 0);
     const double small = std::max(kMinSize, size * kSubScale);
     const double shift = n.script == Script::Sub ? 0.22 * size : -0.42 * size;

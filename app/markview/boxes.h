@@ -27,10 +27,12 @@ class BoxMaker {
 
     // Text in a font, its baseline moved down by shift (negative: up).
     static Box Text(const QString& text, const QFont& font, double shift, QColor color = Qt::black);
-    // A hyphen standing for a minus sign set as the minus sign; hyphens inside words stay.
-    static QString Typeset(QString text);
-    // A text run in the style and script of its node, at the given size.
-    static Box Run(const Node& n, QString text, double size);
+    // A hyphen standing for a minus sign set as the minus sign; hyphens inside words stay, and in prose
+    // (a paragraph's text, not an equation's row) so does a dash between two words.
+    static QString Typeset(QString text, bool prose = false);
+    // A text run in the style and script of its node, at the given size; typeset: with Typeset applied
+    // to the text alone (false when the whole run has been typeset already).
+    static Box Run(const Node& n, QString text, double size, bool typeset = true);
 
     Box RowOf(const Nodes& nodes, double size) const;
     Box Fraction(const Node& n, double size) const;

@@ -91,7 +91,8 @@ class Composer {
     // Text broken into words, each kept whole with the blanks after it; a word that would pass the right
     // margin starts the next line. Leading blanks of a run (indentation) are kept.
     void FlowText(const Node& n) {
-        const QString text = QString::fromStdString(n.text);
+        // Typeset as a whole, before the words are cut apart, so that each hyphen sees its neighbours.
+        const QString text = BoxMaker::Typeset(QString::fromStdString(n.text), !n.italic);
         const double right = options_.geometry.TextWidth();
         qsizetype start = 0;
         while (start < text.size()) {
@@ -100,12 +101,13 @@ class Composer {
             qsizetype end = wordEnd;
             while (end < text.size() && text[end] == QLatin1Char(' ')) ++end;
             if (wordEnd > start && !row_.Empty() &&
-                row_.x + BoxMaker::Run(n, text.mid(start, wordEnd - start), kBaseSize).width > right)
+                row_.x + BoxMaker::Run(n, text.mid(start, wordEnd - start), kBaseSize, false).width > right)
                 EndLine();
             // A word longer than a whole line is cut where the line ends (found by halving, so even a
             // very long word costs only a few measurements per line).
             const auto fits = [&](qsizetype stop) {
-                return row_.x + BoxMaker::Run(n, text.mid(start, stop - start), kBaseSize).width <= right;
+                return row_.x + BoxMaker::Run(n, text.mid(start, stop - start), kBaseSize, false).width <=
+                       right;
             };
             while (wordEnd - start > 1 && (wordEnd - start > kLongestLine || !fits(wordEnd))) {
                 qsizetype lo = start + 1, hi = std::min(wordEnd, start + kLongestLine); // lo always kept
@@ -116,11 +118,11 @@ class Composer {
                     else
                         hi = mid - 1;
                 }
-                row_.Add(BoxMaker::Run(n, text.mid(start, lo - start), kBaseSize));
+                row_.Add(BoxMaker::Run(n, text.mid(start, lo - start), kBaseSize, false));
                 EndLine();
                 start = lo;
             }
-            row_.Add(BoxMaker::Run(n, text.mid(start, end - start), kBaseSize));
+            row_.Add(BoxMaker::Run(n, text.mid(start, end - start), kBaseSize, false));
             start = end;
         }
     }

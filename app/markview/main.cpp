@@ -3,8 +3,9 @@
 #include <QTimer>
 #include <cstring>
 
+#include "commandline.h"
 #include "programfiles.h"
-#include "viewertexts.h"
+#include "qttranslations.h"
 #include "viewerwindow.h"
 
 int main(int argc, char** argv) {
@@ -21,28 +22,24 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(zorvek::ProgramIcon());
     QStringList args = QApplication::arguments();
     args.removeFirst();
+    const markview::ViewerCommand command = markview::ParseViewerCommand(args);
+    // Qt's own texts (print dialog, file dialog, buttons) in the document's language.
+    zorvek::UseQtTranslations(command.language);
+    markview::ViewerWindow window(command.language);
+    if (!command.pdfOut.isEmpty())
+        return window.OpenReport(command.document) && window.ExportPdfTo(command.pdfOut) ? 0 : 1;
     // For the speed measurement: quit as soon as the first page has been painted.
-    const bool quitAfterPaint = args.removeAll("--first-paint-exit") > 0;
-    // "--pdf OUT": write the report as PDF without showing a window.
-    QString pdfOut;
-    if (const qsizetype at = args.indexOf("--pdf"); at >= 0 && at + 1 < args.size()) {
-        pdfOut = args.at(at + 1);
-        args.remove(at, 2);
-    }
-    markview::ViewerWindow window(markview::SavedLanguage());
-    if (!pdfOut.isEmpty()) return window.OpenReport(args.join(' ')) && window.ExportPdfTo(pdfOut) ? 0 : 1;
-    if (quitAfterPaint)
+    if (command.quitAfterPaint)
         QObject::connect(&window, &markview::ViewerWindow::firstPagePainted, &app, &QApplication::quit,
                          Qt::QueuedConnection);
     window.show();
     // Started from ZORVEK's "View report": come to the front with the focus.
     window.raise();
     window.activateWindow();
-    if (args.isEmpty()) {
+    if (command.document.isEmpty()) {
         QTimer::singleShot(0, &window, [&window] { window.OpenReport(QString()); });
     } else {
-        // The path arrives whole, blanks included, as the main program passes it.
-        window.OpenReport(args.join(' '));
+        window.OpenReport(command.document);
     }
     return app.exec();
 }

@@ -1,5 +1,5 @@
 // The markview window: the four parts of a worked-solution report as four tabs of A4 pages, with zoom,
-// printing and PDF export, in the interface language ZORVEK saved.
+// printing and PDF export, in the language of the document (handed over with it by ZORVEK).
 #pragma once
 #include <QMainWindow>
 #include <array>

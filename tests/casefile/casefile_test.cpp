@@ -4,6 +4,7 @@
 #include <string>
 
 #include "casefile.h"
+#include "tabletext.h"
 
 using namespace zorvek;
 
@@ -230,4 +231,37 @@ TEST(ReadCaseText, LinesEndingInLfAloneReadTheSame) {
     const CaseReadResult a = ReadCaseText(crlf, "ENG"), b = ReadCaseText(lf, "ENG");
     EXPECT_EQ(b.status, CaseReadStatus::Accepted);
     EXPECT_EQ(b.table, a.table);
+}
+
+// Every name a field can hold reads back from the case and the table file as it was written: every
+// printable character but the refused ones, accented letters, and texts that look like tags.
+TEST(CaseNames, EveryAcceptedNameReadsBack) {
+    std::vector<std::string> names = {"á é í ó ú ñ Á É Í Ó Ú Ñ ü Ü ç à è ò ß ø å æ œ €", "E=5", "VLE=TABLE",
+                                      "Benceno (seco); 99,5 % & más", "1,2-dicloroetano"};
+    std::string all;
+    for (char c = ' '; c <= '~'; ++c) {
+        if (IsRefusedInCaseValue(c)) continue;
+        all += c;
+        names.push_back(std::string("a") + c + "b");
+    }
+    names.push_back(all.substr(1)); // all but the leading blank, which the file trims
+    for (const std::string& name : names) {
+        CaseFieldTexts fields = StartupFields();
+        FieldText(fields, CaseField::A) = name;
+        FieldText(fields, CaseField::B) = name + name;
+        const CaseReadResult read =
+            ReadCaseText(CaseFileText(fields, CaseModel::Alpha, DefaultEquilibriumTable()), "ENG");
+        ASSERT_EQ(read.status, CaseReadStatus::Accepted) << name;
+        EXPECT_EQ(read.fields[static_cast<int>(CaseField::A)], name);
+        EXPECT_EQ(read.fields[static_cast<int>(CaseField::B)], name + name);
+        for (const auto& [field, tag] : kCaseWriteOrder) {
+            if (field == CaseField::A || field == CaseField::B) continue;
+            EXPECT_EQ(read.fields[static_cast<int>(field)], FieldText(fields, field)) << name << " " << tag;
+        }
+        const std::string table = TableFileText(name, name + name, DefaultEquilibriumTable());
+        EXPECT_EQ(FindTagValue(table, "<A="), name);
+        EXPECT_EQ(FindTagValue(table, "<B="), name + name);
+    }
+    // Only the refused characters go.
+    EXPECT_EQ(WithoutRefusedCaseCharacters("x<E=9>[[y]]\r\nz"), "xE=9yz");
 }

@@ -1,7 +1,14 @@
 // FormMain's case files and document commands on the real window: save and open with every outcome,
 // the save-changes prompt, the dialogs and their folder.
+#include <QClipboard>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QListView>
+#include <QToolTip>
 
 #include "casefile.h"
 #include "documentfixture.h"
@@ -257,6 +264,189 @@ TEST_F(DocumentTest, DialogsTitlesFiltersAndFolder) {
     form->mnu_Archivo_OPEN_Click();
     EXPECT_EQ(dialogs.back().folder, dir.path());
     EXPECT_EQ(dialogs.back().title, "Abrir");
+}
+
+} // namespace zorvek
+
+namespace zorvek {
+
+// A case saved in the relative-volatility model carries a valid table: choosing "Tabla" afterwards
+// computes with that table, not with the table of a case opened before nor with unbuilt dense tables.
+TEST_F(DocumentTest, TablaComputesWithTheTableOfTheOpenedCase) {
+    const QByteArray own = "0\t0\r\n0.1\t0.35\r\n0.3\t0.62\r\n0.5\t0.78\r\n0.8\t0.93\r\n1\t1\r\n";
+    const QByteArray other = "0\t0\r\n0.5\t0.55\r\n1\t1\r\n";
+    // The results the file's own table gives.
+    const CaseReadResult read = ReadCaseText(CaseWithBlock("<VLE=TABLE>\r\n", own).toStdString(), "ENG");
+    ASSERT_TRUE(read.OpensInTableModel());
+    static DenseTables dense;
+    FailureRecord failures;
+    ASSERT_TRUE(zorvek::CrearSuperTABLA_ELV(read.table, dense, failures));
+    CalcSettings settings;
+    settings.TableMode = true;
+    settings.dense = &dense;
+    const CaseTexts texts; // the fields of CaseWithBlock
+    const DesignOutcome expected = zorvek::Calcular(texts, settings);
+    ASSERT_EQ(expected.reached, Reached::Complete);
+
+    for (const bool tableOpenedBefore : {false, true}) {
+        if (tableOpenedBefore) {
+            Write(Path("before.mct"), CaseWithBlock("<VLE=TABLE>\r\n", other));
+            form->Abrir(Path("before.mct"));
+            ASSERT_TRUE(form->TableMode);
+        }
+        Write(Path("alpha.mct"), CaseWithBlock("<VLE=ALPHA>\r\n", own));
+        form->Abrir(Path("alpha.mct"));
+        ASSERT_FALSE(form->TableMode);
+        EXPECT_EQ(form->Text14->text(), "7.55"); // solved with alpha = 2
+        QTest::mouseClick(form->OptTAB, Qt::LeftButton, {}, QPoint(6, 10));
+        ASSERT_TRUE(form->TableMode);
+        EXPECT_EQ(form->Text7->text().toStdString(), expected.texts[kText7Rmin]) << tableOpenedBefore;
+        EXPECT_EQ(form->Text14->text().toStdString(), expected.texts[kText14Plates]) << tableOpenedBefore;
+        EXPECT_TRUE(messages.empty());
+    }
+}
+
+} // namespace zorvek
+
+namespace zorvek {
+
+// The fields a case file carries refuse, as they are typed or pasted, the characters it cannot carry
+// back, with a hint; names of every other printable character and accented letters survive a save and
+// an open.
+TEST_F(DocumentTest, NamesRefuseWhatTheFileCannotCarryBack) {
+    QString typed;
+    for (char c = '!'; c <= '~'; ++c) typed += QChar(c);
+    typed += QString::fromUtf8(" áéíóúñÁÉÍÓÚÑüç");
+    QString kept = typed;
+    kept.remove('<').remove('>').remove('[').remove(']');
+    form->activateWindow();
+    form->Text16->setFocus();
+    for (const QChar c : typed) { // as the keyboard sends them, accented letters included
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(form->Text16, &press);
+    }
+    EXPECT_EQ(form->Text16->text(), kept);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), "Characters not allowed: < > [ ] and line breaks");
+
+    // A paste keeps the rest, line breaks and tag texts taken out.
+    form->Text17->setFocus();
+    QGuiApplication::clipboard()->setText("Agua ]]<E=5>\r\n[[ pura");
+    form->Text17->paste();
+    EXPECT_EQ(form->Text17->text(), "Agua E=5 pura");
+    form->Text3->setFocus();
+    form->Text3->selectAll();
+    QTest::keyClicks(form->Text3, "0.4<6");
+    EXPECT_EQ(form->Text3->text(), "0.46");
+
+    const QString path = Path("names.mct");
+    ASSERT_TRUE(form->Save(path));
+    form->Text16->clear();
+    form->Text17->clear();
+    form->Abrir(path);
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(form->Text16->text(), kept);
+    EXPECT_EQ(form->Text17->text(), "Agua E=5 pura");
+    EXPECT_EQ(form->Text15->text(), "1.0"); // the tag after the names is still the efficiency
+    EXPECT_EQ(form->Text3->text(), "0.46");
+}
+
+} // namespace zorvek
+
+namespace zorvek {
+
+namespace {
+
+// The names a shown file dialog lists in its folder, once `until` is among them (or after 5 s).
+QStringList ListedNames(QFileDialog& dialog, const QString& until) {
+    auto* view = dialog.findChild<QListView*>("listView");
+    if (!view) return {};
+    QStringList names;
+    for (int waited = 0; waited < 5000; waited += 20) {
+        names.clear();
+        const QModelIndex root = view->rootIndex();
+        for (int row = 0; row < view->model()->rowCount(root); ++row)
+            names << view->model()->index(row, 0, root).data().toString();
+        if (names.contains(until)) break;
+        QTest::qWait(20);
+    }
+    return names;
+}
+
+} // namespace
+
+// "All files (*.*)" of the open dialog lists every file, also a case saved without a dot in its name.
+TEST_F(DocumentTest, AllFilesShowsNamesWithoutADot) {
+    for (const char* name : {"case1", "a.mct", "notes.txt"}) Write(Path(name), "x");
+    appState().PATH_FILE = dir.path();
+    form->mnu_Archivo_OPEN_Click();
+    ASSERT_EQ(dialogs.size(), 1u);
+    QFileDialog dialog;
+    ConfigureFileDialog(dialog, dialogs[0]);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.show();
+    // The entries read as the window wrote them.
+    auto* types = dialog.findChild<QComboBox*>("fileTypeCombo");
+    ASSERT_NE(types, nullptr);
+    ASSERT_EQ(types->count(), 2);
+    EXPECT_EQ(types->itemText(0), "McCabe-Thiele file (*.mct)");
+    EXPECT_EQ(types->itemText(1), "All files (*.*)");
+    QStringList listed = ListedNames(dialog, "a.mct");
+    EXPECT_TRUE(listed.contains("a.mct"));
+    EXPECT_FALSE(listed.contains("case1"));
+    dialog.selectNameFilter(dialog.nameFilters().at(1));
+    listed = ListedNames(dialog, "notes.txt");
+    EXPECT_TRUE(listed.contains("notes.txt")) << listed.join(", ").toStdString();
+    EXPECT_TRUE(listed.contains("case1")) << listed.join(", ").toStdString();
+}
+
+} // namespace zorvek
+
+namespace zorvek {
+
+// "Yes" at the save prompt of Open saves the case first and opens only when the save succeeded.
+TEST_F(DocumentTest, YesAtTheOpenPromptSavesBeforeOpening) {
+    struct Flow {
+        const char* what;
+        QString document;           // the case's name before Open ("" unsaved)
+        std::vector<QString> paths; // the dialogs' answers: save as (unsaved case only), then open
+        bool saved, opened;
+    };
+    const Flow flows[] = {
+        {"unnamed, saved as, then opened", "", {"first.mct", "other.mct"}, true, true},
+        {"named: saved without a dialog, then opened", "first.mct", {"other.mct"}, true, true},
+        {"unnamed, save as cancelled: nothing opens", "", {""}, false, false},
+        {"the save fails: nothing opens", "plain/first.mct", {"other.mct"}, false, false},
+    };
+    for (const Flow& f : flows) {
+        SetUp();
+        Write(Path("plain"), "not a folder");
+        Write(Path("other.mct"), CaseWithBlock("<VLE=ALPHA>\r\n", "").replace("<R=3>", "<R=4>"));
+        QFile::remove(Path("first.mct"));
+        form->DocumentName = f.document.isEmpty() ? "" : Path(f.document);
+        form->Text6->setText("2.5");
+        ASSERT_TRUE(form->Modified);
+        answers = {MsgAnswer::Yes};
+        for (const QString& p : f.paths) paths.push_back(p.isEmpty() ? "" : Path(p));
+        form->mnu_Archivo_OPEN_Click();
+        ASSERT_FALSE(messages.empty()) << f.what;
+        EXPECT_EQ(messages[0].buttons, MsgButtons::YesNoCancel) << f.what;
+        EXPECT_EQ(Bytes(Path("first.mct")).contains("<R=2.5>"), f.saved) << f.what;
+        if (f.opened) {
+            EXPECT_EQ(form->DocumentName, Path("other.mct")) << f.what;
+            EXPECT_EQ(form->Text6->text(), "4") << f.what;
+            EXPECT_FALSE(form->Modified) << f.what;
+            ASSERT_FALSE(dialogs.empty());
+            EXPECT_FALSE(dialogs.back().save) << f.what; // the last dialog was the open dialog
+        } else {
+            EXPECT_EQ(form->Text6->text(), "2.5") << f.what; // the case stays, still modified
+            EXPECT_TRUE(form->Modified) << f.what;
+            for (const FileDialogRequest& d : dialogs) EXPECT_TRUE(d.save) << f.what;
+        }
+        messages.clear();
+        dialogs.clear();
+    }
 }
 
 } // namespace zorvek

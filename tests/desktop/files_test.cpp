@@ -2,6 +2,7 @@
 // tables (good, damaged, missing, several), the save prompt of a drop, the recent cases in the File menu
 // and the settings, and Export diagram with its dialogs.
 #include <QDropEvent>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
@@ -12,6 +13,8 @@
 #include "formxyinput.h"
 #include "picturesizedialog.h"
 #include "settings.h"
+
+#include <sys/stat.h>
 
 class FilesTest : public DesktopTest {
   protected:
@@ -215,4 +218,19 @@ TEST_F(FilesTest, ExportShowsWhatTheScreenShows) {
     const QImage blank = form->ScreenDiagramImage({100, 100}, 1);
     for (int y = 0; y < 100; y += 7)
         for (int x = 0; x < 100; x += 7) ASSERT_EQ(blank.pixelColor(x, y), QColor(Qt::white));
+}
+
+// A pipe or a device named as a file is refused at once with its reason: opening it never waits.
+TEST_F(FilesTest, APipeOrADeviceIsNeverWaitedOn) {
+    const QString pipe = Path("pipe.mct");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    for (const QString& path : {pipe, QString("/dev/zero")}) {
+        if (!QFileInfo::exists(path)) continue;
+        messages.clear();
+        form->OpenFiles({path}, false);
+        ASSERT_EQ(messages.size(), 1u) << path.toStdString();
+        EXPECT_TRUE(messages[0].text.startsWith("ERROR: Unable to read the file:\r\n" + path + "\r\nError : "))
+            << messages[0].text.toStdString();
+        EXPECT_EQ(form->Text4->text(), "0.85");
+    }
 }

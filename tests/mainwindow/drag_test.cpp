@@ -74,6 +74,19 @@ TEST_F(DragTest, GrabbedControlDoesNotJumpAtThePress) {
     Drag(marker, QPoint(10, 2), marker, {QPoint(10, 2)});
     EXPECT_EQ(marker->pos(), markerAt);
     EXPECT_EQ(form->Text3->text(), "0.46");
+
+    // Moved by a few pixels: the control moves by exactly that, so the grab offset is the one taken at
+    // the press (a wrong one would make it jump by the difference).
+    SizeDiagram(1050, 650); // plot box 1000 pixels wide: one pixel is 0.001 of x
+    for (int dx : {3, -4}) {
+        QLabel* feedCursor = form->Image2[2];
+        const QPoint feedCursorAt = feedCursor->pos();
+        Drag(feedCursor, QPoint(2, 7), feedCursor, {QPoint(2 + dx, 7)});
+        EXPECT_EQ(feedCursor->pos(), feedCursorAt + QPoint(dx, 0)) << dx;
+        const QPoint feedMarkerAt = marker->pos();
+        Drag(marker, QPoint(10, 2), marker, {QPoint(10 + dx, 2)});
+        EXPECT_EQ(marker->x(), feedMarkerAt.x() + dx) << dx;
+    }
 }
 
 TEST_F(DragTest, FeedMarkerStaysBetweenBottomsAndDistillate) {

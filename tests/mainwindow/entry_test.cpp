@@ -152,3 +152,28 @@ TEST_F(FormMainTest, PushButtonShowsThePressedLook) {
     EXPECT_EQ(form->Image1[1]->pos(), face);
     EXPECT_FALSE(form->Text1->text().isEmpty());
 }
+
+TEST_F(FormMainTest, ResultsOfAnEarlierCaseAreDimmedWhileTheErrorShows) {
+    const QColor yellow(255, 255, 192);
+    std::vector<QString> before;
+    for (int n = 7; n <= 12; ++n) {
+        before.push_back(form->TextFields[n]->text());
+        EXPECT_EQ(form->TextFields[n]->palette().color(QPalette::Text), QColor(Qt::black)) << n;
+    }
+    Type(form->Text1, "0.5"); // alpha below 1: rejected
+    QTest::keyClick(form->Text1, Qt::Key_Return);
+    form->Timer1_Timer();
+    ASSERT_TRUE(form->LblERROR->isVisible());
+    for (int n = 7; n <= 12; ++n) {
+        const QLineEdit* field = form->TextFields[n];
+        EXPECT_EQ(field->text(), before[n - 7]) << n; // the texts stay
+        const QColor text = field->palette().color(QPalette::Text);
+        EXPECT_GT(qGray(text.rgb()), 120) << n; // greyed
+        EXPECT_LT(qGray(text.rgb()), 200) << n; // still readable
+        EXPECT_EQ(field->palette().color(QPalette::Base), yellow) << n;
+    }
+    Type(form->Text1, "2");
+    QTest::keyClick(form->Text1, Qt::Key_Return);
+    for (int n = 7; n <= 12; ++n)
+        EXPECT_EQ(form->TextFields[n]->palette().color(QPalette::Text), QColor(Qt::black)) << n;
+}

@@ -55,6 +55,45 @@ TEST_F(PointerTest, ReadOutInsideThePlotBoxOnly) {
     EXPECT_EQ(ReadOut(), "(hidden)");
 }
 
+// The pointer moved as a user moves it (through the window, so that the widgets under it see it come
+// and go): the read-out hides as soon as it leaves the diagram, wherever it goes, and stays while it
+// crosses a marker on the diagram.
+TEST_F(PointerTest, ReadOutHidesWhereverThePointerLeavesTheDiagramFor) {
+    form->activateWindow();
+    QPoint bare; // a spot of the panel that no control covers
+    for (int y = 2; y < form->Picture2->height() && bare.isNull(); y += 3)
+        for (int x = 2; x < form->Picture2->width() && bare.isNull(); x += 3)
+            if (QApplication::widgetAt(form->Picture2->mapToGlobal(QPoint(x, y))) == form->Picture2)
+                bare = QPoint(x, y);
+    ASSERT_FALSE(bare.isNull());
+    const struct {
+        QWidget* widget;
+        QPoint at;
+        const char* what;
+    } targets[] = {
+        {form->Text3, {10, 5}, "an entry field"},
+        {form->Text7, {10, 5}, "a result field"},
+        {form->Shape1[3], {2, 40}, "a frame"},
+        {form->Label1[3], {5, 5}, "a caption"},
+        {form->Image2[3], {5, 4}, "a slider cursor"},
+        {form->LabelB[0], {20, 8}, "the button row"},
+        {form->Shape2, {1, 3}, "the frame around the panel"},
+        {form->Picture2, bare, "the bare panel"},
+    };
+    for (const auto& t : targets) {
+        ASSERT_TRUE(t.widget->isVisible()) << t.what;
+        QTest::mouseMove(form->Picture1, {235, 325});
+        ASSERT_EQ(ReadOut(), "x = 0.5   y = 0.5") << t.what;
+        QTest::mouseMove(t.widget, t.at);
+        ASSERT_EQ(QApplication::widgetAt(t.widget->mapToGlobal(t.at)), t.widget) << t.what;
+        EXPECT_EQ(ReadOut(), "(hidden)") << t.what;
+    }
+    // Over a marker the pointer is still over the diagram.
+    QTest::mouseMove(form->Picture1, {235, 325});
+    QTest::mouseMove(form->Label2[3], {6, 6});
+    EXPECT_NE(ReadOut(), "(hidden)");
+}
+
 TEST_F(PointerTest, CurveReadOutWithinFivePixels) {
     appState().UiLanguage = "ESP";
     appState().DecimalSymbol = ",";

@@ -72,7 +72,9 @@ TEST_F(ReportHandoff, WritesPictureAndDocumentAndStartsTheViewer) {
     ASSERT_EQ(started_.size(), 1u);
     EXPECT_TRUE(messages_.isEmpty()) << messages_.join("\n").toStdString();
     EXPECT_EQ(started_[0].first, ApplicationFolder() + "/markview");
-    ASSERT_EQ(started_[0].second.size(), 1);
+    // The document, then its language, which the viewer shows its tabs and menus in.
+    ASSERT_EQ(started_[0].second.size(), 3);
+    EXPECT_EQ(started_[0].second.mid(1), QStringList({"--lang", "ENG"}));
     const QString document = started_[0].second[0];
     EXPECT_EQ(FolderOf(document), TempFolder());
     EXPECT_TRUE(QFileInfo(document).fileName().contains(QRegularExpression("^restemp1\\d{5}\\.rex$")));
@@ -107,6 +109,7 @@ TEST_F(ReportHandoff, SpanishWithDecimalComma) {
     ClickViewReport();
     ASSERT_EQ(started_.size(), 1u);
     const QString text = Read(started_[0].second[0]);
+    EXPECT_EQ(started_[0].second.mid(1), QStringList({"--lang", "ESP"}));
     EXPECT_TRUE(text.startsWith("#DEC(,#DEC)\r\n\r\n#ENU(&+BNúmero de platos teóricos"))
         << text.left(80).toStdString();
     EXPECT_TRUE(text.contains("&+Iz&-I_F = 0&.46&LF"));

@@ -11,11 +11,13 @@
 #include <QWheelEvent>
 #include <gtest/gtest.h>
 
+#include "commandline.h"
 #include "layout.h"
 #include "markup.h"
 #include "pageview.h"
 #include "paint.h"
 #include "seams.h"
+#include "viewertexts.h"
 #include "viewerwindow.h"
 
 namespace markview {
@@ -187,6 +189,40 @@ TEST(MarkviewRender, TextStaysWithinTheMargins) {
     EXPECT_GT(lines, 60);
 }
 
+// Every text a laid-out page shows, in order, fractions and systems included.
+void CollectTexts(const std::vector<Box>& boxes, QString& out) {
+    for (const Box& b : boxes) {
+        if (b.kind == Box::Kind::Text) out += b.text;
+        CollectTexts(b.children, out);
+    }
+}
+
+// The blank-hyphen-blank between the two component names stays a hyphen; a hyphen that stands for a
+// minus sign in an equation, in a fraction or before a number is still set as the minus sign.
+TEST(MarkviewRender, HyphenBetweenNamesStaysAMinusInEquations) {
+    const struct {
+        const char* markup;
+        const char* shown;
+    } cases[] = {
+        {"Binary feed of agua - etanol&LF", "Binary feed of agua - etanol"},
+        {"Binary feed of R134a - 1-propanol&LF", "Binary feed of R134a - 1-propanol"},
+        {"    &+Iy&-I = 1&.4756&+Ix&-I - 0&.080854&LF", "    y = 1.4756x \u2212 0.080854"},
+        {"&+Iy = -x + 0&.92&-I&LF", "y = -x + 0.92"},
+        {"Rmin = 2 - 1&LF", "Rmin = 2 \u2212 1"},
+        {"#COC(1#N)(&alfa - 1#COC)&LF", "1\u03b1 \u2212 1"},
+        {"&+Iy = #COC(q#N)(q - 1#COC)x - 1&-I&LF", "y = qq \u2212 1x \u2212 1"},
+    };
+    for (const auto& c : cases) {
+        const Rendered r = Render(c.markup);
+        QString shown;
+        for (int page : r.layout.partPages[kStatement]) CollectTexts(r.layout.pages[page].boxes, shown);
+        const QString expected =
+            QString(c.shown).replace("\\u2212", QChar(0x2212)).replace("\\u03b1", QChar(0x3b1));
+        EXPECT_EQ(shown.toStdString(), ("Statement" + expected).toStdString())
+            << c.markup; // the heading first
+    }
+}
+
 // Every document the fuzzer keeps is laid out and painted without a fault, and stays on its pages.
 TEST(MarkviewRender, LaysOutEveryCorpusDocument) {
     const QDir corpus(MARKUP_CORPUS);
@@ -311,4 +347,29 @@ TEST_F(MarkviewWindow, ZoomChangesThePageSize) {
 }
 
 } // namespace
+} // namespace markview
+
+namespace markview {
+
+// The language comes with the document; a document given alone still opens, in the saved language.
+TEST(MarkviewCommandLine, TakesTheLanguageHandedOverWithTheDocument) {
+    const QString saved = SavedLanguage();
+    const struct {
+        QStringList args;
+        QString document, language, pdf;
+    } cases[] = {
+        {{"/tmp/restemp123456.rex"}, "/tmp/restemp123456.rex", saved, ""},
+        {{"/tmp/restemp123456.rex", "--lang", "ESP"}, "/tmp/restemp123456.rex", "ESP", ""},
+        {{"--lang", "ENG", "/tmp/my", "reports/r.rex"}, "/tmp/my reports/r.rex", "ENG", ""},
+        {{"/tmp/r.rex", "--lang", "FRA"}, "/tmp/r.rex", saved, ""}, // not a language of the program
+        {{"/tmp/r.rex", "--pdf", "/tmp/r.pdf", "--lang", "ESP"}, "/tmp/r.rex", "ESP", "/tmp/r.pdf"},
+    };
+    for (const auto& c : cases) {
+        const ViewerCommand command = ParseViewerCommand(c.args);
+        EXPECT_EQ(command.document, c.document) << c.args.join(' ').toStdString();
+        EXPECT_EQ(command.language, c.language) << c.args.join(' ').toStdString();
+        EXPECT_EQ(command.pdfOut, c.pdf) << c.args.join(' ').toStdString();
+    }
+}
+
 } // namespace markview

@@ -1,15 +1,21 @@
 // The language and decimal-separator switches of the main window.
 #include "appstate.h"
 #include "formmain.h"
+#include "qttranslations.h"
+#include "seams.h"
 #include "shelltestsupport.h"
 #include "startup.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
@@ -35,6 +41,7 @@ class SwitchTest : public ::testing::Test {
         }
         test::ClearSettings();
         appState() = AppState{};
+        UseQtTranslations("ENG");
     }
     test::RecordingSeams seams_;
     QPointer<FormMain> window_;
@@ -155,4 +162,45 @@ TEST_F(SwitchTest, TextsSetByOtherPartsFollowTheLanguage) {
     EXPECT_EQ(window_->LblERROR->text(), englishError);
     EXPECT_EQ(window_->AxisTitleX, englishAxis);
     EXPECT_EQ(window_->Label1[15]->text(), "Vapor-liquid mixture");
+}
+
+// With the interface in Spanish, Qt's own texts are Spanish too: the buttons of the save prompt as the
+// real message box shows them, the file dialogs; they turn English again with the language menu.
+TEST_F(SwitchTest, QtsOwnTextsFollowTheLanguage) {
+    // The save prompt of Open, as the window asks for it through the seam, then as the real box shows it.
+    const auto promptButtons = [this] {
+        seams_.messages.clear();
+        window_->Modified = true;
+        window_->mnu_Archivo_OPEN_Click(); // answered OK: abandoned
+        window_->Modified = false;
+        if (seams_.messages.size() != 1) return QStringList();
+        EXPECT_EQ(seams_.messages[0].buttons, MsgButtons::YesNoCancel);
+        QMessageBox box;
+        ConfigureMessageBox(box, seams_.messages[0]);
+        box.show();
+        return QStringList{box.button(QMessageBox::Yes)->text(), box.button(QMessageBox::No)->text(),
+                           box.button(QMessageBox::Cancel)->text()};
+    };
+    const auto dialogTexts = [] {
+        QFileDialog dialog;
+        FileDialogRequest request;
+        request.filter = "x|*";
+        ConfigureFileDialog(dialog, request);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.show();
+        QStringList t;
+        for (const char* name : {"lookInLabel", "fileNameLabel", "fileTypeLabel"})
+            t << dialog.findChild<QLabel*>(name)->text();
+        t << dialog.findChild<QDialogButtonBox*>("buttonBox")->button(QDialogButtonBox::Open)->text();
+        return t;
+    };
+    window_->mnu_IDIOMA_ESP_Click();
+    EXPECT_EQ(promptButtons(), QStringList({QString::fromUtf8("&Sí"), "&No", "Cancelar"}));
+    EXPECT_EQ(dialogTexts(), QStringList({"Ver en:", "&Nombre de fichero:", "Ficheros de tipo:", "&Abrir"}));
+    // A text box's own menu too.
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Paste"), "&Pegar");
+    window_->mnu_IDIOMA_ENG_Click();
+    EXPECT_EQ(promptButtons(), QStringList({"&Yes", "&No", "Cancel"}));
+    EXPECT_EQ(dialogTexts(), QStringList({"Look in:", "File &name:", "Files of type:", "&Open"}));
+    EXPECT_EQ(QCoreApplication::translate("QLineEdit", "&Paste"), "&Paste");
 }

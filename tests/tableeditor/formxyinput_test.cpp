@@ -156,6 +156,11 @@ TEST_F(EditorTest, OkWithAnOrderErrorStaysOpen) {
     EXPECT_TRUE(editor->isVisible());
     EXPECT_TRUE(editor->Outcome().okPressed);
     EXPECT_FALSE(editor->Outcome().accepted);
+    EXPECT_EQ(editor->Working.x[5], -1);
+    EXPECT_EQ(editor->Working.y[5], 0.7);
+    EXPECT_EQ(editor->TxtX[5]->text(), ""); // the grid shows the emptied slot
+    EXPECT_EQ(editor->TxTY[5]->text(), "");
+    EXPECT_EQ(editor->TxtX[2]->text(), "0.3"); // the points up to the end stay
     editor->Cancelar();
     EXPECT_FALSE(editor->isVisible());
     EXPECT_FALSE(editor->Outcome().accepted);
@@ -193,6 +198,97 @@ TEST_F(EditorTest, OkOutcomes) {
     const EquilibriumTable& t = editor->Outcome().table;
     EXPECT_EQ((std::array{t.x[0], t.x[1], t.x[2], t.x[3], t.x[4]}), (std::array{0.0, 0.2, 0.6, 1.0, -1.0}));
     EXPECT_EQ((std::array{t.y[0], t.y[1], t.y[2], t.y[3]}), (std::array{0.0, 0.4, 0.85, 1.0}));
+}
+
+} // namespace zorvek
+
+namespace zorvek {
+
+TEST_F(EditorTest, ButtonsActOnceAndOnlyOnALeftClick) {
+    const QPoint at(20, 8);
+    // Right and middle clicks on "Clear table" clear nothing.
+    for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        QTest::mouseClick(editor->LabelB[2], button, {}, at);
+        EXPECT_EQ(editor->TxtX[1]->text(), "0.05") << button;
+    }
+    // A double click on "Open..." asks for one file, not two.
+    QTest::mousePress(editor->LabelB[3], Qt::LeftButton, {}, at);
+    QTest::mouseRelease(editor->LabelB[3], Qt::LeftButton, {}, at);
+    QTest::mouseDClick(editor->LabelB[3], Qt::LeftButton, {}, at);
+    QTest::mouseRelease(editor->LabelB[3], Qt::LeftButton, {}, at);
+    EXPECT_EQ(dialogs.size(), 1u);
+    EXPECT_EQ(editor->Image1[3]->pos(), QPoint(15, 450)); // at rest
+    // Pressed on the face, released on its caption: one click.
+    QTest::mousePress(editor->Image1[3], Qt::LeftButton, {}, QPoint(20, 2));
+    QTest::mouseRelease(editor->Image1[3], Qt::LeftButton, {}, QPoint(20, 12));
+    EXPECT_EQ(dialogs.size(), 2u);
+}
+
+} // namespace zorvek
+
+namespace zorvek {
+
+TEST_F(EditorTest, EscapeKeepsTheTableBeingEdited) {
+    Focus(editor->TxtX[2]);
+    QTest::keyClicks(editor->TxtX[2], "0.125");
+    QTest::keyClick(editor->TxtX[2], Qt::Key_Escape);
+    QTest::keyClick(editor.get(), Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(editor->TxtX[2]->text(), "0.125");
+    EXPECT_EQ(editor->Working.x[2], 0.125);
+    EXPECT_TRUE(messages.empty());
+    // The frame still closes it, as Cancel does.
+    editor->close();
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_FALSE(editor->Outcome().accepted);
+}
+
+} // namespace zorvek
+
+namespace zorvek {
+
+// A refused table keeps its message and puts the focus on the first offending cell, selected, scrolled
+// into view.
+TEST_F(EditorTest, RefusedTableShowsTheOffendingCell) {
+    struct Case {
+        std::vector<std::pair<double, double>> points;
+        int slot;
+        bool isY;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{{0, 0}, {0.3, 0.5}, {0.3, 0.6}}, 2, false, "ERROR: Invalid data"},     // x not increasing
+        {{{0, 0}, {0.2, 0.5}, {0.3, 0.4}}, 2, true, "ERROR: Invalid data"},      // y not increasing
+        {{{0.1, 0.2}, {1.2, 0.9}}, 1, false, "ERROR: Data out of range [0, 1]"}, // x out of range
+        {{{0.1, 0.2}, {0.5, 1.3}}, 1, true, "ERROR: Data out of range [0, 1]"},
+        {{{0, 0.2}}, 0, true, "ERROR: Invalid data"}, // pure component: y disagrees with x = 0
+        {{{0.1, 0}}, 0, false, "ERROR: Invalid data"},
+    };
+    for (const Case& c : cases) {
+        editor->Working = EquilibriumTable();
+        for (size_t i = 0; i < c.points.size(); ++i)
+            editor->Working.x[i] = c.points[i].first, editor->Working.y[i] = c.points[i].second;
+        editor->Refresh();
+        Focus(editor->TxtX[0]); // the window active, as when the user presses OK
+        messages.clear();
+        editor->Aceptar();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(messages[0].text.toStdString(), c.message);
+        QLineEdit* box = (c.isY ? editor->TxTY : editor->TxtX)[c.slot];
+        EXPECT_EQ(QApplication::focusWidget(), box) << c.slot << c.isY;
+        EXPECT_FALSE(box->text().isEmpty());
+        EXPECT_EQ(box->selectedText(), box->text());
+    }
+    // An offending point far down the table is scrolled into view.
+    editor->Working = EquilibriumTable();
+    for (int i = 0; i < 40; ++i) editor->Working.x[i] = i / 50.0, editor->Working.y[i] = i / 45.0;
+    editor->Working.y[30] = editor->Working.y[29];
+    editor->Refresh();
+    editor->Aceptar();
+    EXPECT_EQ(editor->VScroll1->value(), 30 - 11);
+    EXPECT_EQ(QApplication::focusWidget(), editor->TxTY[11]);
+    EXPECT_EQ(editor->LblNUM[11]->text(), "31");
 }
 
 } // namespace zorvek

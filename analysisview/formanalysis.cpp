@@ -172,4 +172,13 @@ void FormAnalysis::ShowAnalysis(const DesignOutcome& o, const ColumnAnalysis& a)
     ChartRN->ShowCurve(a);
 }
 
+void FormAnalysis::ClearAnalysis() {
+    for (QLineEdit* field :
+         {TextRminQ, TextRminTrue, TextPinch, TextPinchPoint, TextNmin, TextFenske, TextAzeotropes, TextR,
+          TextN, TextNGilliland, TextNMurphree, TextNFMurphree, TextNPTE})
+        Write(field, QString());
+    LblREASON->clear();
+    ChartRN->ShowCurve(ColumnAnalysis{});
+}
+
 } // namespace zorvek

@@ -25,6 +25,8 @@ class FormAnalysis : public QWidget {
 
     // Writes the fields, the reason and the chart; retranslates first when the language changed.
     void ShowAnalysis(const DesignOutcome& outcome, const ColumnAnalysis& analysis);
+    // Empties the fields, the reason and the chart (the main window's panel was cleared).
+    void ClearAnalysis();
     // The window's captions in the current language, the chart's numbers with the current decimal symbol.
     void AjustaIDIOMA();
     // The Murphree efficiency of TextEMV: nothing when the field is empty (the case's E is taken then);

@@ -192,6 +192,7 @@ class FormMain : public QMainWindow {
     QAction* mnu_Ver_MURPHREE = nullptr; // overlay: the Murphree curve and staircase
     FormAnalysis* frmAnalisis = nullptr; // the analysis window, made at its first opening
     ColumnAnalysis LastAnalysis;         // of LastOutcome, as far as the window, overlays and tooltip need
+    bool CaseCleared = false;            // Borrar emptied the fields: LastOutcome is no longer the case's
     void mnu_Analisis_VENTANA_Click();
     void UpdateAnalysis();                            // after the engine call of every Calcular
     void DrawAnalysisOverlays(DiagramCanvas& canvas); // on Picture1 only, over the finished diagram

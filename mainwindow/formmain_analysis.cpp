@@ -73,8 +73,14 @@ void FormMain::TakeReflux(double R) {
 
 void FormMain::UpdateAnalysis() {
     if (!mnu_Ver_PINCH) return; // a recomputation while the window is still being built
-    const DesignOutcome& o = LastOutcome;
     const bool windowShown = frmAnalisis && frmAnalisis->isVisible();
+    if (CaseCleared) { // an emptied panel has no case to analyse until the next recomputation
+        LastAnalysis = ColumnAnalysis{};
+        LblERROR->setToolTip(QString());
+        if (windowShown) frmAnalisis->ClearAnalysis();
+        return;
+    }
+    const DesignOutcome& o = LastOutcome;
     const OverlayChoice overlays{mnu_Ver_PINCH->isChecked(), mnu_Ver_TOTAL->isChecked(),
                                  mnu_Ver_MURPHREE->isChecked()};
     const bool rejected = o.reached != Reached::Complete;

@@ -72,6 +72,7 @@ void FormMain::Calcular(Canvas pic, bool impri) {
     settings.DecimalSymbol = appState().DecimalStd();
     settings.UiLanguage = appState().LanguageStd();
     LastOutcome = zorvek::Calcular(texts, settings);
+    CaseCleared = false;
     const DesignOutcome& o = LastOutcome;
 
     SetFieldText(Text13, QString());

@@ -198,6 +198,8 @@ void FormMain::Borrar() {
     LblCOOR->hide();
     appState().UpdatingFields = false;
     Modified = false;
+    CaseCleared = true;
+    UpdateAnalysis();
 }
 
 } // namespace zorvek

@@ -177,3 +177,30 @@ TEST_F(AnalysisWindowTest, LanguageAndDecimalSymbolSwitchWithTheMainWindow) {
     EXPECT_EQ(form->mnu_Analisis->title(), "A&nalysis");
     EXPECT_EQ(form->mnu_Ver_PINCH->text(), "True &minimum reflux line");
 }
+
+TEST_F(AnalysisWindowTest, ClearEmptiesTheWindowUntilTheNextRecomputation) {
+    FormAnalysis* w = OpenWindow();
+    Enter(form->Text6, "1"); // rejected: a reason in the window and the tooltip
+    ASSERT_FALSE(w->LblREASON->text().isEmpty());
+    form->Borrar();
+    for (QLineEdit* field : {w->TextRminQ, w->TextRminTrue, w->TextPinch, w->TextNmin, w->TextR, w->TextN})
+        EXPECT_EQ(field->text(), "") << field->objectName().toStdString();
+    EXPECT_EQ(w->LblREASON->text(), "");
+    EXPECT_EQ(w->ChartRN->Stepped->count(), 0);
+    EXPECT_EQ(form->LblERROR->toolTip(), "");
+    // Reopened, it still shows no earlier case.
+    w->close();
+    OpenWindow();
+    EXPECT_EQ(w->TextRminTrue->text(), "");
+    // The next recomputation analyses the case typed anew.
+    for (auto [field, text] : {std::pair{form->Text1, "2"},
+                               {form->Text2, "0.5"},
+                               {form->Text3, "0.46"},
+                               {form->Text4, "0.85"},
+                               {form->Text5, "0.17"},
+                               {form->Text15, "1"}})
+        Type(field, text);
+    Enter(form->Text6, "3");
+    EXPECT_EQ(w->TextRminTrue->text(), "1.7882");
+    EXPECT_EQ(w->ChartRN->Stepped->count(), 100);
+}

@@ -8,6 +8,7 @@
 #include <QScreen>
 
 #include "appstate.h"
+#include "casehistory.h"
 #include "formanalysis.h"
 #include "formmain.h"
 #include "numtext.h"
@@ -67,8 +68,11 @@ void FormMain::mnu_Analisis_VENTANA_Click() {
 
 void FormMain::TakeReflux(double R) {
     // As if typed: the field changes (cursors, modified flag), then the case is recomputed as on Enter.
+    // One step of the history, as a typed change of R is.
+    History->BeginGesture(CaseStepKind::Typed, SlotOfField(6));
     SetFieldText(Text6, QString::fromStdString(FormatSignificant(R, 3, appState().DecimalStd())));
     Calcular();
+    History->EndGesture();
 }
 
 void FormMain::UpdateAnalysis() {

@@ -85,6 +85,11 @@ TEST_F(AnalysisWindowTest, AClickOnTheChartTakesTheRefluxUnderThePointer) {
     const QString before = form->Text6->text();
     QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, QPoint(chart->width() / 2, 6));
     EXPECT_EQ(form->Text6->text(), before);
+    // The reflux chosen on the chart is one step of the history, undone like a typed R.
+    EXPECT_EQ(form->mnu_Edicion_UNDO->text(), "&Undo change of R");
+    form->mnu_Edicion_UNDO->trigger();
+    EXPECT_EQ(form->Text6->text(), "3");
+    EXPECT_EQ(w->TextR->text(), "3");
 }
 
 TEST_F(AnalysisWindowTest, TheErrorLineKeepsItsTextAndExplainsItselfInItsTooltip) {

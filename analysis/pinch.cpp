@@ -96,66 +96,11 @@ const char* PinchKindName(PinchKind kind) {
 }
 
 std::optional<QLinePinch> FindQLinePinch(const DesignInputs& in, const EquilibriumModel& model) {
-    // The same arithmetic as the design's, so that both give the same pinch.
+    // The design's own search, so that both give the same pinch.
     FailureRecord failures;
     QLinePinch p;
-    const double q = in.q, zF = in.zF, alpha = in.alpha;
-    if (q == 1) {
-        p.xm = zF;
-        p.ym = model.EquilibriumY(zF, failures, p.ym);
-    } else if (!model.TableMode) {
-        const double a2 = (alpha - 1) * q;
-        const double a1 = (1 - alpha) * zF + q - alpha * (q - 1);
-        const double a0 = -zF;
-        if (a2 == 0) {
-            if (a1 == 0) return std::nullopt;
-            failures.Divide(p.xm, -a0, a1);
-        } else {
-            double d = 0;
-            failures.Assign(d, a1 * a1 - 4 * a2 * a0);
-            if (d < 0) return std::nullopt;
-            double root = 0;
-            failures.SquareRoot(root, d);
-            double x1 = 0, x2 = 0;
-            if (failures.Divide(x1, (root - a1) / 2, a2) && x1 > 0 && x1 < 1) {
-                p.xm = x1;
-            } else if (failures.Divide(x2, (-a1 - root) / 2, a2) && x2 > 0 && x2 < 1) {
-                p.xm = x2;
-            } else {
-                return std::nullopt;
-            }
-        }
-        failures.Divide(p.ym, alpha * p.xm, p.xm * (alpha - 1) + 1);
-    } else {
-        auto gap = [&](double x, double& d) {
-            FailureRecord local;
-            const double curve = model.EquilibriumY(x, local);
-            if (local.Failed()) {
-                failures.Record(local.First().number);
-                return false;
-            }
-            d = std::fabs((q * x - zF) / (q - 1) - curve);
-            return true;
-        };
-        double best = 1000, xc = 0;
-        for (double x = 0; x <= 1; x += 0.01) {
-            double d = 0;
-            if (gap(x, d) && d < best) {
-                best = d;
-                xc = x;
-            }
-        }
-        best = 1000;
-        for (double x = xc - 0.015; x <= xc + 0.015; x += 0.0005) {
-            if (x < 0) continue;
-            double d = 0;
-            if (gap(x, d) && d < best) {
-                best = d;
-                p.xm = x;
-                p.ym = (q * x - zF) / (q - 1);
-            }
-        }
-    }
+    MessageId message{};
+    if (!PinchPoint(in, model, failures, p.xm, p.ym, message)) return std::nullopt;
     failures.Divide(p.s, in.xD - p.ym, in.xD - p.xm);
     if (failures.Failed()) return std::nullopt;
     return p;

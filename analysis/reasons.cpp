@@ -48,19 +48,6 @@ struct Writer {
     }
 };
 
-std::optional<MessageId> FirstFailingCheck(const DesignInputs& in) {
-    // The design's eight checks, in its order.
-    if (!(in.R > 0)) return MessageId::NegativeReflux;
-    if (!(in.zF > 0 && in.zF < 1)) return MessageId::FeedOutOfRange;
-    if (!(in.xD > 0 && in.xD < 1)) return MessageId::DistillateOutOfRange;
-    if (!(in.xB > 0 && in.xB < 1)) return MessageId::BottomsOutOfRange;
-    if (!(in.alpha > 1)) return MessageId::VolatilityOutOfRange;
-    if (!(in.xB < in.zF)) return MessageId::BottomsAboveFeed;
-    if (!(in.zF < in.xD)) return MessageId::FeedAboveDistillate;
-    if (!(in.E > 0 && in.E <= 1)) return MessageId::EfficiencyOutOfRange;
-    return std::nullopt;
-}
-
 // The first azeotrope strictly between the bottoms and the distillate.
 std::optional<double> AzeotropeInside(const DesignInputs& in, const ColumnAnalysis& a) {
     for (double x : a.azeotropes)

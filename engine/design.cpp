@@ -12,9 +12,6 @@
 
 namespace zorvek {
 
-namespace {
-
-// Where the q-line meets the equilibrium curve. Returns false with the message when it cannot be found.
 bool PinchPoint(const DesignInputs& in, const EquilibriumModel& model, FailureRecord& failures, double& xm,
                 double& ym, MessageId& message) {
     const double q = in.q, zF = in.zF, alpha = in.alpha;
@@ -102,8 +99,6 @@ std::optional<MessageId> FirstFailingCheck(const DesignInputs& in) {
     if (!(in.E > 0 && in.E <= 1)) return MessageId::EfficiencyOutOfRange;
     return std::nullopt;
 }
-
-} // namespace
 
 DesignOutcome Calcular(const CaseTexts& fields, const CalcSettings& settings) {
     DesignOutcome out;

@@ -3,10 +3,12 @@
 // the error line, the result texts, the numbers, the staircase and the four listings).
 #pragma once
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "equilibrium.h"
+#include "messages.h"
 
 namespace zorvek {
 
@@ -90,6 +92,14 @@ struct DesignOutcome {
     std::vector<StairPoint> stairPoints; // stored points 1..count, in order (y below 0 stored as 0)
     std::string StageListing, StageListingMarkup, EquilibriumListing, EquilibriumListingMarkup;
 };
+
+// Where the q-line meets the equilibrium curve (the PinchPoint xm, ym), with the design's own arithmetic.
+// Returns false with the message (linear or quadratic equation) when it cannot be found; arithmetic
+// failures go to failures.
+bool PinchPoint(const DesignInputs& in, const EquilibriumModel& model, FailureRecord& failures, double& xm,
+                double& ym, MessageId& message);
+// The first of the design's eight input checks that fails, in their order; nothing when all pass.
+std::optional<MessageId> FirstFailingCheck(const DesignInputs& in);
 
 // Solves one case. Messages and texts follow settings.UiLanguage and settings.DecimalSymbol.
 DesignOutcome Calcular(const CaseTexts& fields, const CalcSettings& settings);

@@ -40,6 +40,12 @@ void FormMain::EditTable(const std::function<void(FormXYinput&)>& prepare) {
     }
     if (TableMode && TablaELV.LastPointIndex != -1) {
         CrearSuperTABLA_ELV();
+        // The components menu and a table file given from outside open the editor from the alpha
+        // layout too: the panel shows the model in use, and a save records it.
+        if (outcome.accepted && !OptTAB->isChecked()) {
+            OptTAB->setChecked(true);
+            OptTAB_Click();
+        }
         // The language operation re-applies the captions and recomputes and redraws the design.
         if (appState().UiLanguage == "ESP") mnu_IDIOMA_ESP_Click();
         if (appState().UiLanguage == "ENG") mnu_IDIOMA_ENG_Click();

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -17,6 +18,8 @@
 #include <memory>
 
 #include "appstate.h"
+#include "casefile.h"
+#include "files.h"
 #include "formcomponents.h"
 #include "formmain.h"
 #include "formxyinput.h"
@@ -207,6 +210,78 @@ TEST_F(ComponentsFlowTest, MenuWithoutTheLibrarySaysSo) {
     EXPECT_EQ(messages[0].text, "ERROR: Component data file not found: /nonexistent/zorvek_thermo.txt");
     EXPECT_EQ(form.TablaELV, before);
     EXPECT_FALSE(form.Modified);
+}
+
+// The components menu and a table file given from outside open the editor while the panel may show the
+// alpha model: an accepted table puts the panel in the table model, so that what the window computes
+// with is what it shows, what Save writes and what the file opens again.
+TEST_F(ComponentsFlowTest, ATableAcceptedFromTheAlphaLayoutShowsAndSavesTheTableModel) {
+    QTemporaryDir dir;
+    const QString tableFile = dir.path() + "/points.vle";
+    {
+        QFile file(tableFile);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("<A=Metanol>\r\n<B=Agua>\r\n[[\r\n0.2\t0.4\r\n0.6\t0.85\r\n]]\r\n");
+    }
+    const std::pair<const char*, std::function<void(FormMain&, bool&)>> ways[] = {
+        {"components menu",
+         [](FormMain& form, bool& ran) {
+             // ran: the editor came up after the dialog's "Use".
+             bool dialogRan = false;
+             WhenShown<FormComponents>(dialogRan, [&ran](FormComponents& d) {
+                 PickAndUse(d, "ethanol", "water");
+                 WhenShown<FormXYinput>(ran, [](FormXYinput& e) { e.Aceptar(); });
+             });
+             form.mnu_Equilibrio_COMPONENTES->trigger();
+         }},
+        {"table file",
+         [&tableFile](FormMain& form, bool& ran) {
+             WhenShown<FormXYinput>(ran, [](FormXYinput& e) {
+                 EXPECT_TRUE(QTest::qWaitFor([&e] { return e.Working.x[0] == 0.2; }, 2000));
+                 e.Aceptar();
+             });
+             form.OpenFiles({tableFile}, false);
+         }},
+    };
+    for (const auto& [way, open] : ways) {
+        SCOPED_TRACE(way);
+        FormMain form;
+        form.resize(1000, 700);
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        form.Modified = false;
+        ASSERT_TRUE(form.OptVOL->isChecked());
+        bool ran = false;
+        open(form, ran);
+        ASSERT_TRUE(ran);
+        ASSERT_TRUE(form.TableMode);
+        EXPECT_TRUE(form.OptTAB->isChecked());
+        EXPECT_FALSE(form.OptVOL->isChecked());
+        EXPECT_TRUE(form.Text1->isHidden()); // the alpha field gives way to the table's caption
+        EXPECT_FALSE(form.Label1[30]->isHidden());
+        const QString plates = form.Text14->text();
+
+        // One step: undone, the alpha model comes back as it was shown; redone, the table model.
+        form.mnu_Edicion_UNDO->trigger();
+        EXPECT_FALSE(form.TableMode);
+        EXPECT_TRUE(form.OptVOL->isChecked());
+        EXPECT_FALSE(form.Text1->isHidden());
+        EXPECT_EQ(form.Text14->text(), "7.55");
+        form.mnu_Edicion_REDO->trigger();
+        EXPECT_TRUE(form.TableMode);
+        EXPECT_TRUE(form.OptTAB->isChecked());
+        EXPECT_EQ(form.Text14->text(), plates);
+
+        const QString path = dir.path() + "/case.mct";
+        ASSERT_TRUE(form.Save(path));
+        QString content;
+        ASSERT_TRUE(ReadTextFile(path, content));
+        EXPECT_TRUE(content.contains("<VLE=TABLE>"));
+        form.Abrir(path);
+        EXPECT_TRUE(form.TableMode);
+        EXPECT_EQ(form.Text14->text(), plates);
+        form.Modified = false;
+    }
 }
 
 } // namespace zorvek

@@ -36,6 +36,16 @@ bool Fail(PictureError* error, const QFileDevice& file) {
     return false;
 }
 
+// The diagram as far as the outcome reached, then what the screen draws over it; a null outcome is blank.
+void DrawPicture(DiagramCanvas& canvas, const DesignOutcome* outcome, const DiagramOptions& options) {
+    if (!outcome) {
+        canvas.Clear();
+        return;
+    }
+    DrawDiagram(canvas, *outcome, options);
+    if (options.overlays) options.overlays(canvas, options);
+}
+
 bool ValidSize(QSize pixels, double scale, PictureError* error) {
     if (pixels.width() > 0 && pixels.height() > 0 && scale > 0 && std::isfinite(scale)) return true;
     if (error) *error = PictureError{1, "Invalid picture size"};
@@ -60,7 +70,7 @@ QImage DiagramImage(const DesignOutcome* outcome, const DiagramOptions& options,
     image.setDotsPerMeterY(dotsPerMetre);
     image.fill(Qt::white);
     ImageCanvas canvas(image, CanvasIdentity::Picture4, font);
-    if (outcome) DrawDiagram(canvas, *outcome, PictureOptions(options));
+    if (outcome) DrawPicture(canvas, outcome, PictureOptions(options));
     return image;
 }
 
@@ -93,10 +103,7 @@ bool WriteDiagramSvg(const QString& path, const DesignOutcome* outcome, const Di
         svg.setTitle("ZORVEK - McCabe-Thiele");
         QPainter painter(&svg);
         VectorCanvas canvas(painter, size, CanvasIdentity::Picture4, font);
-        if (outcome)
-            DrawDiagram(canvas, *outcome, PictureOptions(options));
-        else
-            canvas.Clear();
+        DrawPicture(canvas, outcome, PictureOptions(options));
     }
     if (!file.commit()) return Fail(error, file);
     return true;
@@ -120,10 +127,7 @@ bool WriteDiagramPdf(const QString& path, const DesignOutcome* outcome, const Di
         if (painter.begin(&writer)) {
             painter.scale(writer.resolution() / 96.0, writer.resolution() / 96.0);
             VectorCanvas canvas(painter, size, CanvasIdentity::Picture4, font);
-            if (outcome)
-                DrawDiagram(canvas, *outcome, PictureOptions(options));
-            else
-                canvas.Clear();
+            DrawPicture(canvas, outcome, PictureOptions(options));
             drawn = true;
         }
     }

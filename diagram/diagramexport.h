@@ -1,6 +1,7 @@
 // The diagram as a picture for other programs: an image of a chosen size (PNG, clipboard), an SVG of
 // vectors or a PDF of the diagram alone. Drawn by the pictures' rules and colours, with discs at the
-// stream points and the q-point (as the report image shows them), over the options' view window.
+// stream points and the q-point (as the report image shows them), over the options' view window, with
+// what the options' overlays draw over it.
 #pragma once
 
 #include <QFont>

@@ -31,6 +31,9 @@ struct DiagramOptions {
     std::function<void(int k, double X, double Y)> placeMarker;
     // Pictures only: the part of the square shown (the screen diagram's zoom, or an export of it).
     ViewWindow view;
+    // Exports of the screen diagram only: drawn over the finished picture with the picture's options (the
+    // analysis overlays the screen shows). DrawDiagram itself never calls it.
+    std::function<void(DiagramCanvas& canvas, const DiagramOptions& options)> overlays;
 };
 
 // The plot box of a canvas: left margin e, bottom line h, plot width f and height K, in canvas units,

@@ -195,8 +195,10 @@ class FormMain : public QMainWindow {
     bool CaseCleared = false;            // Borrar emptied the fields: LastOutcome is no longer the case's
     void mnu_Analisis_VENTANA_Click();
     void UpdateAnalysis();                            // after the engine call of every Calcular
-    void DrawAnalysisOverlays(DiagramCanvas& canvas); // on Picture1 only, over the finished diagram
-    void TakeReflux(double R);                        // R chosen on the R-N chart
+    void DrawAnalysisOverlays(DiagramCanvas& canvas); // on Picture1, over the finished diagram
+    // The same on a picture of the screen diagram (an export, the copied diagram), with its options.
+    void DrawAnalysisOverlays(DiagramCanvas& canvas, const DiagramOptions& options);
+    void TakeReflux(double R); // R chosen on the R-N chart
 
     // ---- drag state (formmain_drag.cpp, formmain_pointer.cpp) ----
     bool DragFlag = false; // a slider cursor or point marker is being dragged

@@ -113,11 +113,14 @@ void FormMain::UpdateAnalysis() {
 }
 
 void FormMain::DrawAnalysisOverlays(DiagramCanvas& canvas) {
+    DrawAnalysisOverlays(canvas, DrawingOptions(true));
+}
+
+void FormMain::DrawAnalysisOverlays(DiagramCanvas& canvas, const DiagramOptions& options) {
     if (!mnu_Ver_PINCH) return;
     const OverlayChoice overlays{mnu_Ver_PINCH->isChecked(), mnu_Ver_TOTAL->isChecked(),
                                  mnu_Ver_MURPHREE->isChecked()};
-    if (overlays.Any())
-        zorvek::DrawAnalysisOverlays(canvas, LastOutcome, LastAnalysis, overlays, DrawingOptions(true));
+    if (overlays.Any()) zorvek::DrawAnalysisOverlays(canvas, LastOutcome, LastAnalysis, overlays, options);
 }
 
 } // namespace zorvek

@@ -1,5 +1,5 @@
 // FormMain's export of the diagram: a PNG of a chosen size, an SVG of vectors or a PDF of the diagram
-// alone, drawn as the screen diagram shows it (its view and colours, discs at the points), and the
+// alone, drawn as the screen diagram shows it (its view, colours and overlays, discs at the points), and the
 // image the Edit menu copies. A rejected case exports the partial diagram the screen shows.
 #include <QAction>
 #include <QImage>
@@ -32,6 +32,10 @@ bool Blank(const QImage& image) {
 DiagramOptions FormMain::ExportOptions() {
     DiagramOptions options = DrawingOptions(false);
     options.view = Picture1->View();
+    // The overlays the View menu has on, as the screen draws them.
+    options.overlays = [this](DiagramCanvas& canvas, const DiagramOptions& picture) {
+        DrawAnalysisOverlays(canvas, picture);
+    };
     return options;
 }
 

@@ -1,8 +1,10 @@
 // The View menu's overlays on the screen diagram: off at first, so that the diagram is the one drawn
 // without any analysis, pixel for pixel; each overlay where the plot mapping puts it; and never on the
 // report image or the printed page.
+#include <QFile>
 #include <QImage>
 #include <QMenu>
+#include <QTemporaryDir>
 
 #include "analysiswindowfixture.h"
 #include "imagecanvas.h"
@@ -138,4 +140,47 @@ TEST_F(AnalysisWindowTest, OverlaysShareTheViewMenuAndFollowTheZoom) {
     const QPointF moved = zoomed.Map(m.x, m.y) - PicturePlotBox(shown.width(), shown.height()).Map(m.x, m.y);
     EXPECT_GT(std::hypot(moved.x(), moved.y()), 20);
     EXPECT_TRUE(ColourNear(shown, zoomed, m.x, m.y, ColourOf(OverlayColour::MinimumReflux)));
+}
+
+// "Export diagram..." and "Copy diagram" show the diagram as the screen shows it: the overlays that are
+// on come with it, zoomed or not, on a solved and on a rejected case; with them off nothing changes.
+TEST_F(AnalysisWindowTest, ExportsAndTheCopiedDiagramShowTheOverlaysTheScreenShows) {
+    QTemporaryDir dir;
+    const QColor purple = ColourOf(OverlayColour::MinimumReflux);
+    const QString svgColour = purple.name(); // as the SVG writes a pen colour
+    struct Case {
+        const char* name;
+        const char* R;
+        bool zoom;
+    };
+    for (const Case& c : {Case{"solved", "3", false}, Case{"solved, zoomed", "3", true},
+                          Case{"rejected, zoomed", "1", true}}) {
+        SCOPED_TRACE(c.name);
+        form->ZoomWhole();
+        Enter(form->Text6, c.R);
+        if (c.zoom) form->ZoomAbout(2, QPointF(0.45, 0.55));
+        const ViewWindow view = form->Picture1->View();
+        const PlotBox box = PicturePlotBox(700, 700, view);
+
+        form->mnu_Ver_PINCH->setChecked(true);
+        const MinimumReflux pinch = form->LastAnalysis.minimum;
+        ASSERT_TRUE(pinch.found);
+        const QPointF at(pinch.x, pinch.y); // the disc of the pinch
+        ASSERT_TRUE(box.Inside(at));
+        for (bool on : {true, false}) {
+            SCOPED_TRACE(on ? "overlay on" : "overlay off");
+            form->mnu_Ver_PINCH->setChecked(on);
+            const QString png = dir.path() + "/d.png", svg = dir.path() + "/d.svg";
+            ASSERT_TRUE(form->ExportDiagram(png, QSize(700, 700)));
+            ASSERT_TRUE(form->ExportDiagram(svg, QSize(700, 700)));
+            EXPECT_EQ(
+                ColourNear(QImage(png).convertToFormat(QImage::Format_RGB32), box, at.x(), at.y(), purple),
+                on);
+            EXPECT_EQ(ColourNear(form->ScreenDiagramImage({700, 700}, 1), box, at.x(), at.y(), purple), on);
+            QFile file(svg);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(QString::fromUtf8(file.readAll()).contains(svgColour, Qt::CaseInsensitive), on);
+        }
+        form->mnu_Ver_PINCH->setChecked(false);
+    }
 }

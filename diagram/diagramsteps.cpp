@@ -33,14 +33,18 @@ void EndPlotClip(DiagramCanvas& canvas, const PlotBox& box) {
 // The grid and tick labels of a zoomed picture: round values of the view, labelled to their decimals.
 void ZoomedGrid(DiagramCanvas& canvas, const PlotBox& box, const DiagramOptions& options) {
     const QColor grid = ColourOf(DiagramColour::Grid, canvas, options);
-    const ZoomTicks xs = ZoomedTicks(box.view.x0, box.view.x1, options.DecimalSymbol);
+    const ZoomTicks xs = FittedZoomTicks(
+        box.view.x0, box.view.x1, options.DecimalSymbol, box.f,
+        [&canvas](const QString& label) { return canvas.TextWidth(label); }, 6);
     for (size_t i = 0; i < xs.values.size(); ++i) {
         const double x = box.Map(xs.values[i], box.view.y0).x();
         if (x > box.e + 0.5 && x < box.e + box.f - 0.5) canvas.Line(x, box.h, x, box.h - box.K, grid);
         canvas.SetTextPosition(x - canvas.TextWidth(xs.labels[i]) / 2, box.h + 3);
         canvas.PrintText(xs.labels[i]);
     }
-    const ZoomTicks ys = ZoomedTicks(box.view.y0, box.view.y1, options.DecimalSymbol);
+    const ZoomTicks ys = FittedZoomTicks(
+        box.view.y0, box.view.y1, options.DecimalSymbol, box.K,
+        [&canvas](const QString& label) { return canvas.TextHeight(label); }, 2);
     for (size_t i = 0; i < ys.values.size(); ++i) {
         const double y = box.Map(box.view.x0, ys.values[i]).y();
         if (y < box.h - 0.5 && y > box.h - box.K + 0.5) canvas.Line(box.e, y, box.e + box.f, y, grid);

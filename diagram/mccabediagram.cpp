@@ -51,11 +51,11 @@ QString TickLabel(int k, const QString& decimalSymbol) {
     return text;
 }
 
-ZoomTicks ZoomedTicks(double lo, double hi, const QString& decimalSymbol) {
+ZoomTicks ZoomedTicks(double lo, double hi, const QString& decimalSymbol, int mostIntervals) {
     ZoomTicks ticks;
     const double span = hi - lo;
-    if (!(span > 0) || !std::isfinite(span)) return ticks;
-    const double raw = span / 8;
+    if (!(span > 0) || !std::isfinite(span) || mostIntervals < 1) return ticks;
+    const double raw = span / mostIntervals;
     const double power = std::pow(10.0, std::floor(std::log10(raw)));
     double step = 10 * power;
     for (double m : {1.0, 2.0, 5.0}) {
@@ -75,6 +75,19 @@ ZoomTicks ZoomedTicks(double lo, double hi, const QString& decimalSymbol) {
         QString label = QString::number(k == 0 ? 0.0 : value, 'f', decimals);
         label.replace('.', decimalSymbol);
         ticks.labels.push_back(label);
+    }
+    return ticks;
+}
+
+ZoomTicks FittedZoomTicks(double lo, double hi, const QString& decimalSymbol, double length,
+                          const std::function<double(const QString&)>& labelSize, double gap) {
+    // A narrow diagram (the smallest window) has no room for eight labels of four or five decimals.
+    ZoomTicks ticks;
+    for (int most = 8; most >= 1; --most) {
+        ticks = ZoomedTicks(lo, hi, decimalSymbol, most);
+        double widest = 0;
+        for (const QString& label : ticks.labels) widest = std::max(widest, labelSize(label));
+        if (ticks.step / (hi - lo) * length >= widest + gap) break;
     }
     return ticks;
 }

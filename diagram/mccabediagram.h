@@ -91,14 +91,18 @@ QColor ColourOf(DiagramColour which, const DiagramCanvas& canvas, const DiagramO
 QString TickLabel(int k, const QString& decimalSymbol);
 
 // Ticks of a zoomed axis from lo to hi: a round step (1, 2 or 5 times a power of ten) giving at most
-// eight intervals, the tick values inside lo..hi, and their labels with the step's decimals ("0,90",
-// "0,92", ...).
+// mostIntervals intervals, the tick values inside lo..hi, and their labels with the step's decimals
+// ("0,90", "0,92", ...).
 struct ZoomTicks {
     double step = 0;
     std::vector<double> values;
     std::vector<QString> labels;
 };
-ZoomTicks ZoomedTicks(double lo, double hi, const QString& decimalSymbol);
+ZoomTicks ZoomedTicks(double lo, double hi, const QString& decimalSymbol, int mostIntervals = 8);
+// The ticks of a zoomed axis length canvas units long: the densest of ZoomedTicks (eight intervals at
+// most) whose labels, labelSize(label) units along the axis, leave at least gap between neighbours.
+ZoomTicks FittedZoomTicks(double lo, double hi, const QString& decimalSymbol, double length,
+                          const std::function<double(const QString&)>& labelSize, double gap);
 
 void DrawBackground(DiagramCanvas& canvas, const DiagramOptions& options);
 void DrawStreamPoints(DiagramCanvas& canvas, const DesignInputs& inputs, const DiagramOptions& options);

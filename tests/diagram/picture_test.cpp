@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <map>
@@ -212,6 +213,56 @@ TEST(ViewWindow, ZoomedTicksFollowTheView) {
         EXPECT_EQ(ticks.labels, c.labels) << c.lo;
     }
     EXPECT_TRUE(ZoomedTicks(1, 1, ".").values.empty());
+}
+
+// A picture canvas that notes where each text goes.
+class TextRecordingCanvas : public ImageCanvas {
+  public:
+    using ImageCanvas::ImageCanvas;
+    struct Placed {
+        QString text;
+        QRectF rect;
+    };
+    void PrintText(const QString& text) override {
+        placed.push_back({text, QRectF(textX_, textY_, TextWidth(text), TextHeight(text))});
+        ImageCanvas::PrintText(text);
+    }
+    std::vector<Placed> placed;
+};
+
+// Zoomed, the tick labels of both axes stand apart at every width from the smallest window's diagram up:
+// a narrow picture gets fewer, wider-spaced ticks rather than labels run together.
+TEST(ViewWindow, ZoomedTickLabelsNeverRunTogether) {
+    const DesignOutcome o = Solve();
+    const ViewWindow views[] = {
+        {0.8, 0.835, 0.86, 0.895}, {0.9981, 0.9991, 0.9981, 0.9991}, {0.5, 1, 0.5, 1}};
+    for (const QSize size : {QSize(262, 540), QSize(400, 400), QSize(700, 700)}) {
+        for (const ViewWindow& view : views) {
+            SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height() << " from " << view.x0);
+            DiagramOptions options;
+            options.view = view;
+            QImage image(size, QImage::Format_RGB32);
+            TextRecordingCanvas canvas(image, CanvasIdentity::Picture4, PictureFont());
+            DrawDiagram(canvas, o, options);
+            const PlotBox box = PicturePlotBox(size.width(), size.height(), view);
+            std::vector<QRectF> below, left; // the labels of the x axis and of the y axis
+            for (const auto& p : canvas.placed) {
+                if (std::abs(p.rect.top() - (box.h + 3)) < 0.5) below.push_back(p.rect);
+                if (std::abs(p.rect.right() - (box.e - 4)) < 0.5) left.push_back(p.rect);
+            }
+            ASSERT_GE(below.size(), 2u);
+            ASSERT_GE(left.size(), 2u);
+            std::sort(below.begin(), below.end(), [](auto& a, auto& b) { return a.left() < b.left(); });
+            std::sort(left.begin(), left.end(), [](auto& a, auto& b) { return a.top() < b.top(); });
+            for (size_t i = 1; i < below.size(); ++i) EXPECT_LT(below[i - 1].right(), below[i].left()) << i;
+            for (size_t i = 1; i < left.size(); ++i) EXPECT_LE(left[i - 1].bottom(), left[i].top()) << i;
+        }
+    }
+    // Where eight intervals fit, they stay.
+    EXPECT_NEAR(FittedZoomTicks(
+                    0.9, 1, ".", 650, [](const QString&) { return 30.0; }, 6)
+                    .step,
+                0.02, 1e-15);
 }
 
 TEST(ViewWindow, ZoomedPictureCutsThePlotAtItsFrameAndLabelsTheView) {

@@ -1,6 +1,7 @@
 // markview: shows a ZORVEK worked-solution report given on the command line.
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 #include <cstring>
 
 #include "commandline.h"
@@ -9,6 +10,13 @@
 #include "viewerwindow.h"
 
 int main(int argc, char** argv) {
+    // The usage line needs no display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::printf("%s\n", markview::kUsageLine);
+            return 0;
+        }
+    }
     // "--pdf" shows no window, so it needs no display: without one (a terminal, a build script) Qt's
     // offscreen platform draws the pages.
     for (int i = 1; i < argc; ++i)

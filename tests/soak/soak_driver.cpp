@@ -1,9 +1,12 @@
 // The soak driver: the real main window, started as the program starts it, driven through thousands of
 // random actions: drags of every slider cursor, point marker and the equilibrium curve, typed values
-// (valid and invalid) with Enter, model switches, the pointer over the diagram, and now and then the
-// language, the decimal separator, "Calcular" and "Borrar". It prints the resident memory as it goes.
-// Message boxes and the viewer go through the seams, so nothing blocks.
+// (valid and invalid) with Enter, model switches, the pointer over the diagram, zoom and pan, undo and
+// redo, the View menu's overlays, the analysis window (its chart clicked, its Murphree field typed),
+// the diagram exported and copied, and now and then the language, the decimal separator, "Calcular" and
+// "Borrar". It prints the resident memory as it goes. Message boxes, file dialogs and the viewer go
+// through the seams, so nothing blocks.
 // Usage: zorvek_soak [--actions N] [--seed S] [--sample-every N]
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
@@ -12,16 +15,20 @@
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QWheelEvent>
 #include <cmath>
 #include <cstdio>
 #include <random>
 #include <string>
 
 #include "appstate.h"
+#include "casehistory.h"
 #include "diagramview.h"
+#include "formanalysis.h"
 #include "formmain.h"
 #include "mccabediagram.h"
 #include "numtext.h"
+#include "rnchart.h"
 #include "seams.h"
 #include "startup.h"
 
@@ -56,11 +63,100 @@ class Soak {
         QTest::mouseRelease(control, button, {}, at);
     }
 
-    void SendToDiagram(QEvent::Type type, QPoint pos, Qt::MouseButton button) {
+    void SendToDiagram(QEvent::Type type, QPoint pos, Qt::MouseButton button,
+                       Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         const Qt::MouseButtons buttons =
             type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
-        QMouseEvent event(type, pos, w_.Picture1->mapToGlobal(pos), button, buttons, Qt::NoModifier);
+        QMouseEvent event(type, pos, w_.Picture1->mapToGlobal(pos), button, buttons, modifiers);
         QCoreApplication::sendEvent(w_.Picture1, &event);
+    }
+
+    QPoint OnDiagram() {
+        return {Uniform(0, w_.Picture1->width() - 1), Uniform(0, w_.Picture1->height() - 1)};
+    }
+
+    // Ctrl + wheel, a Shift + drag rectangle, a middle-button pan, the arrow keys, or the whole square.
+    void Zoom() {
+        switch (Uniform(0, 4)) {
+        case 0: {
+            const QPoint at = OnDiagram();
+            QWheelEvent wheel(at, w_.Picture1->mapToGlobal(at), {}, {0, Uniform(0, 1) ? 120 : -120},
+                              Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QCoreApplication::sendEvent(w_.Picture1, &wheel);
+            break;
+        }
+        case 1: {
+            const QPoint from = OnDiagram();
+            SendToDiagram(QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::ShiftModifier);
+            SendToDiagram(QEvent::MouseMove, OnDiagram(), Qt::LeftButton, Qt::ShiftModifier);
+            SendToDiagram(QEvent::MouseButtonRelease, OnDiagram(), Qt::LeftButton, Qt::ShiftModifier);
+            break;
+        }
+        case 2: {
+            QPoint at = OnDiagram();
+            SendToDiagram(QEvent::MouseButtonPress, at, Qt::MiddleButton);
+            for (int step = Uniform(1, 5); step > 0; --step) {
+                at += QPoint(Uniform(-30, 30), Uniform(-30, 30));
+                SendToDiagram(QEvent::MouseMove, at, Qt::MiddleButton);
+            }
+            SendToDiagram(QEvent::MouseButtonRelease, at, Qt::MiddleButton);
+            break;
+        }
+        case 3: {
+            static const Qt::Key keys[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down};
+            w_.Picture1->setFocus();
+            QTest::keyClick(w_.Picture1, keys[Uniform(0, 3)]);
+            break;
+        }
+        default:
+            w_.mnu_Ver_ZOOMALL->trigger();
+        }
+    }
+
+    void UndoOrRedo() {
+        QAction* action = Uniform(0, 2) ? w_.mnu_Edicion_UNDO : w_.mnu_Edicion_REDO;
+        for (int n = Uniform(1, 3); n > 0; --n) action->trigger();
+    }
+
+    void ToggleOverlay() {
+        QAction* overlays[] = {w_.mnu_Ver_PINCH, w_.mnu_Ver_TOTAL, w_.mnu_Ver_MURPHREE};
+        overlays[Uniform(0, 2)]->toggle();
+    }
+
+    // Opens or closes the analysis window, clicks its chart or types a Murphree efficiency.
+    void Analysis() {
+        FormAnalysis* window = w_.frmAnalisis;
+        const int what = Uniform(0, 9);
+        if (!window || !window->isVisible() || what == 0) {
+            if (window && window->isVisible())
+                window->close();
+            else
+                w_.mnu_Analisis_VENTANA->trigger();
+            return;
+        }
+        if (what < 6) {
+            QWidget* chart = window->ChartRN->viewport();
+            QTest::mouseClick(chart, Qt::LeftButton, {},
+                              {Uniform(0, chart->width() - 1), Uniform(0, chart->height() - 1)});
+        } else {
+            static const char* const texts[] = {"", "0.5", "0,7", "1", "0", "1.5", "abc", "0.35"};
+            QLineEdit* field = window->TextEMV;
+            field->setFocus();
+            field->selectAll();
+            QTest::keyClick(field, Qt::Key_Delete);
+            QTest::keyClicks(field, QString::fromUtf8(texts[Uniform(0, std::size(texts) - 1)]));
+            QTest::keyClick(field, Qt::Key_Return);
+        }
+    }
+
+    // The diagram as the screen shows it: a small PNG, an SVG or a PDF, or on the clipboard.
+    void Export() {
+        static const char* const names[] = {"d.png", "d.svg", "d.pdf"};
+        const int what = Uniform(0, 3);
+        if (what == 3)
+            w_.mnu_Edicion_COPYDIAGRAM->trigger();
+        else
+            w_.ExportDiagram(scratchFolder + "/" + names[what], QSize(Uniform(50, 400), Uniform(50, 400)));
     }
 
     // Grabs the alpha curve at a random x and drags it up or down.
@@ -133,7 +229,7 @@ class Soak {
     }
 
     void Act() {
-        const int kind = Uniform(0, 99);
+        const int kind = Uniform(0, 119);
         if (w_.LastOutcome.reached != Reached::Complete && Uniform(0, 9) < 3) {
             // A rejected case is left behind now and then: one of the saved cases again.
             w_.Abrir(Uniform(0, 1) ? casePath : alphaCasePath);
@@ -162,14 +258,25 @@ class Soak {
                 w_.mnu_Decimal_SEP_DOT_Click();
         } else if (kind < 99) {
             QTest::mouseClick(w_.LabelB[0], Qt::LeftButton, {}, QPoint(20, 8)); // Calcular
-        } else {
+        } else if (kind < 100) {
             QTest::mouseClick(w_.LabelB[1], Qt::LeftButton, {}, QPoint(20, 8)); // Borrar
             w_.Abrir(casePath);                                                 // and the case again
+        } else if (kind < 106) {
+            Zoom();
+        } else if (kind < 112) {
+            UndoOrRedo();
+        } else if (kind < 114) {
+            ToggleOverlay();
+        } else if (kind < 119) {
+            Analysis();
+        } else {
+            Export();
         }
         QCoreApplication::processEvents();
     }
 
     QString casePath, alphaCasePath; // the same case saved in the table and in the alpha model
+    QString scratchFolder;           // where the exported pictures go
 
   private:
     FormMain& w_;
@@ -211,6 +318,7 @@ int main(int argc, char** argv) {
     if (!QTest::qWaitForWindowExposed(w)) return 1;
     // A case in the table model, so that the model switches go both ways.
     Soak soak(*w, seed);
+    soak.scratchFolder = scratch.path();
     soak.casePath = scratch.filePath("table.mct");
     QFile file(soak.casePath);
     file.open(QIODevice::WriteOnly);
@@ -225,18 +333,22 @@ int main(int argc, char** argv) {
     w->Save(soak.alphaCasePath);
 
     std::printf("action 0 rss_kb %ld\n", ResidentKb());
-    int solved = 0, rejected = 0, inTableModel = 0;
+    int solved = 0, rejected = 0, inTableModel = 0, zoomed = 0, analysisShown = 0;
     for (int n = 1; n <= actions; ++n) {
         soak.Act();
         (w->LastOutcome.reached == Reached::Complete ? solved : rejected) += 1;
         inTableModel += w->TableMode;
+        zoomed += !w->Picture1->View().Whole();
+        analysisShown += w->frmAnalisis && w->frmAnalisis->isVisible();
         if (n % sampleEvery == 0) {
             std::printf("action %d rss_kb %ld\n", n, ResidentKb());
             std::fflush(stdout);
         }
     }
-    std::printf("after the actions: solved %d rejected %d table model %d messages %d viewers %d\n", solved,
-                rejected, inTableModel, messages, viewers);
+    std::printf("after the actions: solved %d rejected %d table model %d zoomed %d analysis window %d "
+                "undo steps %d messages %d viewers %d\n",
+                solved, rejected, inTableModel, zoomed, analysisShown, w->History->Stack().count(), messages,
+                viewers);
     w->Modified = false;
     w->close();
     QCoreApplication::processEvents();

@@ -1,23 +1,6 @@
 # Runs zorvek-cli (CLI=path) with --analysis and --murphree and checks the members they add to the JSON.
 # Usage: cmake -DCLI=... -DWORK=<scratch folder> -P cli_analysis_check.cmake
-function(run_cli out_var code_var)
-  execute_process(COMMAND ${CLI} ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE code)
-  set(${out_var} "${out}${err}" PARENT_SCOPE)
-  set(${code_var} ${code} PARENT_SCOPE)
-endfunction()
-
-function(expect what actual expected)
-  if(NOT "${actual}" STREQUAL "${expected}")
-    message(FATAL_ERROR "${what}: got '${actual}', expected '${expected}'")
-  endif()
-endfunction()
-
-function(expect_contains what text part)
-  string(FIND "${text}" "${part}" at)
-  if(at LESS 0)
-    message(FATAL_ERROR "${what}: '${text}' lacks '${part}'")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../cli_helpers.cmake)
 
 # The start-up case: constant alpha, the q-line pinch governs and equals the design's Rmin.
 run_cli(json code --json --analysis --murphree 1)

@@ -2,24 +2,7 @@
 # options beside --case override single fields, the table model comes from the file, and unreadable,
 # rejected or unwritable files exit with status 2 and their message.
 # Usage: cmake -DCLI=... -DWORK=<scratch folder> -P cli_case_check.cmake
-function(run_cli out_var code_var)
-  execute_process(COMMAND ${CLI} ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE code)
-  set(${out_var} "${out}${err}" PARENT_SCOPE)
-  set(${code_var} ${code} PARENT_SCOPE)
-endfunction()
-
-function(expect what actual expected)
-  if(NOT "${actual}" STREQUAL "${expected}")
-    message(FATAL_ERROR "${what}: got '${actual}', expected '${expected}'")
-  endif()
-endfunction()
-
-function(expect_contains what text part)
-  string(FIND "${text}" "${part}" hit)
-  if(hit LESS 0)
-    message(FATAL_ERROR "${what}: '${part}' not found in '${text}'")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../cli_helpers.cmake)
 
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")

@@ -1,16 +1,6 @@
 # Runs zorvek-cli (CLI=path) and checks its JSON, its exit codes and its table-file reading.
 # Usage: cmake -DCLI=... -DWORK=<scratch folder> -P cli_check.cmake
-function(run_cli out_var code_var)
-  execute_process(COMMAND ${CLI} ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE code)
-  set(${out_var} "${out}${err}" PARENT_SCOPE)
-  set(${code_var} ${code} PARENT_SCOPE)
-endfunction()
-
-function(expect what actual expected)
-  if(NOT "${actual}" STREQUAL "${expected}")
-    message(FATAL_ERROR "${what}: got '${actual}', expected '${expected}'")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../cli_helpers.cmake)
 
 # The start-up case with the decimal comma.
 run_cli(json code --json --decimal ,)

@@ -1,17 +1,7 @@
 # zorvek-cli --system and its companions: the "vle" object of the JSON, the generated table as a table
 # file, the exit codes of bad components, models and pressures, and a missing or damaged data file.
 # Usage: cmake -DCLI=... -DWORK=<scratch folder> -P cli_vle_check.cmake
-function(run_cli out_var code_var)
-  execute_process(COMMAND ${CLI} ${ARGN} OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE code)
-  set(${out_var} "${out}${err}" PARENT_SCOPE)
-  set(${code_var} ${code} PARENT_SCOPE)
-endfunction()
-
-function(expect what actual expected)
-  if(NOT "${actual}" STREQUAL "${expected}")
-    message(FATAL_ERROR "${what}: got '${actual}', expected '${expected}'")
-  endif()
-endfunction()
+include(${CMAKE_CURRENT_LIST_DIR}/../cli_helpers.cmake)
 
 function(expect_between what value low high)
   if(NOT (value GREATER low AND value LESS high))

@@ -1,6 +1,9 @@
 // Speed of one drag step on the real window (offscreen): a mouse move on a point marker or a slider
 // cursor that rewrites a field, recomputes the design and repaints a 1000 x 800 diagram. A drag keeps
-// up with a 120 Hz pointer when a step takes at most 5 ms.
+// up with a 120 Hz pointer when a step takes at most 5 ms. The same with the analysis window open (the
+// whole analysis recomputed, its fields and 100-point R-N chart repainted), and with the three diagram
+// overlays on as well.
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -8,6 +11,7 @@
 
 #include "appstate.h"
 #include "diagramview.h"
+#include "formanalysis.h"
 #include "formmain.h"
 
 using namespace zorvek;
@@ -32,14 +36,26 @@ void Send(QWidget* control, QEvent::Type type, QPoint global, Qt::MouseButtons b
     QCoreApplication::sendEvent(control, &event);
 }
 
+enum class Beside { Nothing, Analysis, AnalysisAndOverlays };
+
 // Drags `control` back and forth by `step` pixels horizontally, one move per iteration, each followed
-// by a synchronous repaint of the diagram.
-void DragSteps(benchmark::State& state, QWidget* (*controlOf)(FormMain&), int step) {
+// by a synchronous repaint of the diagram (and of the analysis window when it is open).
+void DragSteps(benchmark::State& state, QWidget* (*controlOf)(FormMain&), int step,
+               Beside beside = Beside::Nothing) {
     auto form = DiagramOf1000x800();
     if (form->Picture1->size() != QSize(1000, 800)) {
         state.SkipWithError("the diagram could not be sized 1000 x 800");
         return;
     }
+    FormAnalysis* analysis = nullptr;
+    if (beside != Beside::Nothing) {
+        form->mnu_Analisis_VENTANA->trigger();
+        analysis = form->frmAnalisis;
+        analysis->resize(1120, 580);
+    }
+    if (beside == Beside::AnalysisAndOverlays)
+        for (QAction* a : {form->mnu_Ver_PINCH, form->mnu_Ver_TOTAL, form->mnu_Ver_MURPHREE}) a->trigger();
+    QCoreApplication::processEvents();
     QWidget* control = controlOf(*form);
     const QPoint start = control->mapToGlobal(control->rect().center());
     Send(control, QEvent::MouseButtonPress, start, Qt::LeftButton);
@@ -49,6 +65,7 @@ void DragSteps(benchmark::State& state, QWidget* (*controlOf)(FormMain&), int st
         const int offset = pattern[n++ % 8] * step;
         Send(control, QEvent::MouseMove, start + QPoint(offset, -offset / 2), Qt::LeftButton);
         form->Picture1->repaint();
+        if (analysis) analysis->repaint(); // painted now rather than at the next event loop
     }
     Send(control, QEvent::MouseButtonRelease, start, Qt::NoButton);
     state.counters["diagram_px"] = form->Picture1->width() * form->Picture1->height();
@@ -71,6 +88,24 @@ void BM_DragRefluxSlider(benchmark::State& state) {
         state, [](FormMain& f) -> QWidget* { return f.Image2[4]; }, 3);
 }
 BENCHMARK(BM_DragRefluxSlider)->Unit(benchmark::kMillisecond);
+
+void BM_DragFeedMarkerAnalysisOpen(benchmark::State& state) {
+    DragSteps(
+        state, [](FormMain& f) -> QWidget* { return f.Label2[3]; }, 6, Beside::Analysis);
+}
+BENCHMARK(BM_DragFeedMarkerAnalysisOpen)->Unit(benchmark::kMillisecond);
+
+void BM_DragRefluxSliderAnalysisOpen(benchmark::State& state) {
+    DragSteps(
+        state, [](FormMain& f) -> QWidget* { return f.Image2[4]; }, 3, Beside::Analysis);
+}
+BENCHMARK(BM_DragRefluxSliderAnalysisOpen)->Unit(benchmark::kMillisecond);
+
+void BM_DragRefluxSliderAnalysisAndOverlays(benchmark::State& state) {
+    DragSteps(
+        state, [](FormMain& f) -> QWidget* { return f.Image2[4]; }, 3, Beside::AnalysisAndOverlays);
+}
+BENCHMARK(BM_DragRefluxSliderAnalysisAndOverlays)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

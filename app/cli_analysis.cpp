@@ -1,10 +1,9 @@
 // The column analysis in zorvek-cli's JSON and plain output.
 #include "cli_analysis.h"
 
-#include <charconv>
-#include <cstdio>
 #include <string_view>
 
+#include "cli_json.h"
 #include "columnanalysis.h"
 #include "messages.h"
 #include "numtext.h"
@@ -12,32 +11,6 @@
 namespace zorvek {
 
 namespace {
-
-std::string Quoted(std::string_view s) {
-    std::string out = "\"";
-    for (char ch : s) {
-        const unsigned char c = static_cast<unsigned char>(ch);
-        if (c == '"' || c == '\\') {
-            out.push_back('\\');
-            out.push_back(ch);
-        } else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else {
-            out.push_back(ch);
-        }
-    }
-    return out + "\"";
-}
-
-// 17 significant digits, so that every double reads back to itself; null for nothing.
-std::string Number(std::optional<double> v) {
-    if (!v) return "null";
-    char buf[40];
-    const auto res = std::to_chars(buf, buf + sizeof buf, *v, std::chars_format::general, 17);
-    return std::string(buf, res.ptr);
-}
 
 ColumnAnalysis Analyse(const DesignOutcome& o, const CliAnalysisRequest& request, const std::string& ds) {
     AnalysisOptions options;
@@ -67,36 +40,37 @@ std::string AnalysisJsonMembers(const DesignOutcome& o, const CliAnalysisRequest
     std::string out;
     if (request.analysis) {
         const MinimumReflux& m = a.minimum;
-        out += ", \"analysis\": {\"RminTrue\": " + Number(Value(m.found, m.RminTrue));
+        out += ", \"analysis\": {\"RminTrue\": " + JsonNumber(Value(m.found, m.RminTrue));
         out += ", \"pinch\": ";
         if (m.found)
-            out += "{\"kind\": " + Quoted(PinchKindName(m.kind)) + ", \"x\": " + Number(m.x) +
-                   ", \"y\": " + Number(m.y) + "}";
+            out += "{\"kind\": " + JsonString(PinchKindName(m.kind)) + ", \"x\": " + JsonNumber(m.x) +
+                   ", \"y\": " + JsonNumber(m.y) + "}";
         else
             out += "null";
-        out += ", \"Nmin\": " + Number(Value(a.total.found, a.total.Nmin));
-        out += ", \"NminFenske\": " + Number(a.NminFenske) + ", \"azeotropes\": [";
+        out += ", \"Nmin\": " + JsonNumber(Value(a.total.found, a.total.Nmin));
+        out += ", \"NminFenske\": " + JsonNumber(a.NminFenske) + ", \"azeotropes\": [";
         for (size_t i = 0; i < a.azeotropes.size(); ++i) {
             if (i) out += ", ";
-            out += Number(a.azeotropes[i]);
+            out += JsonNumber(a.azeotropes[i]);
         }
-        out += "], \"reasonENG\": " + Quoted(a.reasonENG) + ", \"reasonESP\": " + Quoted(a.reasonESP);
-        out += ", \"noteENG\": " + Quoted(a.noteENG) + ", \"noteESP\": " + Quoted(a.noteESP) + ", \"RN\": [";
+        out += "], \"reasonENG\": " + JsonString(a.reasonENG) + ", \"reasonESP\": " + JsonString(a.reasonESP);
+        out += ", \"noteENG\": " + JsonString(a.noteENG) + ", \"noteESP\": " + JsonString(a.noteESP) +
+               ", \"RN\": [";
         for (size_t i = 0; i < a.rn.size(); ++i) {
             if (i) out += ", ";
             out += "[";
-            out += Number(a.rn[i].R);
+            out += JsonNumber(a.rn[i].R);
             out += ", ";
-            out += Number(a.rn[i].N);
+            out += JsonNumber(a.rn[i].N);
             out += "]";
         }
-        out += "], \"NGilliland\": " + Number(a.NGilliland) + "}";
+        out += "], \"NGilliland\": " + JsonNumber(a.NGilliland) + "}";
     }
     if (a.murphree) {
-        out += ", \"murphree\": {\"E\": " + Number(a.murphree->E) + ", \"N\": " + Number(a.murphree->N) +
-               ", \"NF\": " + Number(a.murphree->NF) + "}";
+        out += ", \"murphree\": {\"E\": " + JsonNumber(a.murphree->E) +
+               ", \"N\": " + JsonNumber(a.murphree->N) + ", \"NF\": " + JsonNumber(a.murphree->NF) + "}";
     } else if (request.murphreeE) { // the inputs allow no analysis at all
-        out += ", \"murphree\": {\"E\": " + Number(request.murphreeE) + ", \"N\": null, \"NF\": null}";
+        out += ", \"murphree\": {\"E\": " + JsonNumber(request.murphreeE) + ", \"N\": null, \"NF\": null}";
     }
     return out;
 }

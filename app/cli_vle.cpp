@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <cstdio>
 #include <filesystem>
 #include <regex>
 #include <system_error>
 
+#include "cli_json.h"
 #include "lookup.h"
 #include "tabletext.h"
 #include "textfile.h"
@@ -40,52 +40,27 @@ std::string ExecutableFolder() {
     return exe.parent_path().string();
 }
 
-std::string JsonText(std::string_view s) {
-    std::string out = "\"";
-    for (char ch : s) {
-        const unsigned char c = static_cast<unsigned char>(ch);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += ch;
-        } else if (c < 0x20) {
-            char buf[8];
-            std::snprintf(buf, sizeof buf, "\\u%04x", c);
-            out += buf;
-        } else {
-            out += ch;
-        }
-    }
-    return out + "\"";
-}
-
-// 17 significant digits: every double reads back to itself.
-std::string JsonValue(double v) {
-    char buf[40];
-    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 17);
-    return std::string(buf, res.ptr);
-}
-
 std::string VleJson(const VleResult& r, const std::string& nameA, const std::string& nameB) {
-    std::string out = ", \"vle\": {\"components\": [" + JsonText(nameA) + ", " + JsonText(nameB) + "]";
+    std::string out = ", \"vle\": {\"components\": [" + JsonString(nameA) + ", " + JsonString(nameB) + "]";
     out += ", \"swapped\": ";
     out += r.swapped ? "true" : "false";
-    out += ", \"model\": " + JsonText(ModelKey(r.model));
-    out += ", \"pressureKPa\": " + JsonValue(r.pressureKPa);
-    out += ", \"boilingPointsK\": [" + JsonValue(r.tbA) + ", " + JsonValue(r.tbB) + "]";
+    out += ", \"model\": " + JsonString(ModelKey(r.model));
+    out += ", \"pressureKPa\": " + JsonNumber(r.pressureKPa);
+    out += ", \"boilingPointsK\": [" + JsonNumber(r.tbA) + ", " + JsonNumber(r.tbB) + "]";
     out += ", \"azeotropes\": [";
     for (size_t i = 0; i < r.azeotropes.size(); ++i) {
         const Azeotrope& az = r.azeotropes[i];
-        out += (i ? ", " : "") + std::string("{\"x\": ") + JsonValue(az.x) + ", \"y\": " + JsonValue(az.y) +
-               ", \"TK\": " + JsonValue(az.T) +
-               ", \"kind\": " + JsonText(az.minimumBoiling ? "minimum-boiling" : "maximum-boiling") + "}";
+        out += (i ? ", " : "") + std::string("{\"x\": ") + JsonNumber(az.x) + ", \"y\": " + JsonNumber(az.y) +
+               ", \"TK\": " + JsonNumber(az.T) +
+               ", \"kind\": " + JsonString(az.minimumBoiling ? "minimum-boiling" : "maximum-boiling") + "}";
     }
     out += "], \"txy\": [";
     for (size_t i = 0; i < r.txy.size(); ++i)
-        out += (i ? ", [" : "[") + JsonValue(r.txy[i].x) + ", " + JsonValue(r.txy[i].y) + ", " +
-               JsonValue(r.txy[i].T) + "]";
+        out += (i ? ", [" : "[") + JsonNumber(r.txy[i].x) + ", " + JsonNumber(r.txy[i].y) + ", " +
+               JsonNumber(r.txy[i].T) + "]";
     out += "], \"table\": [";
     for (size_t i = 0; i < r.table.size(); ++i)
-        out += (i ? ", [" : "[") + JsonValue(r.table[i].x) + ", " + JsonValue(r.table[i].y) + "]";
+        out += (i ? ", [" : "[") + JsonNumber(r.table[i].x) + ", " + JsonNumber(r.table[i].y) + "]";
     out += "]}";
     return out;
 }

@@ -40,9 +40,11 @@ void Replace(QXYSeries* series, const QList<QPointF>& points) {
 
 } // namespace
 
-RNChart::RNChart(QWidget* parent) : QChartView(parent) {
+// The view is built with its chart: setChart() would leave the default chart of QChartView(QWidget*)
+// behind, owned by nobody.
+RNChart::RNChart(QWidget* parent) : QChartView(new QChart, parent) {
     setObjectName("ChartRN");
-    auto* chart = new QChart;
+    QChart* chart = this->chart();
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->setDropShadowEnabled(false);
     chart->setBackgroundRoundness(0);
@@ -76,7 +78,6 @@ RNChart::RNChart(QWidget* parent) : QChartView(parent) {
     AxisN->setTickType(QValueAxis::TicksDynamic);
     AxisN->setTickAnchor(0);
     chart->setLocalizeNumbers(true);
-    setChart(chart);
     setRenderHint(QPainter::Antialiasing, false);
     setCursor(Qt::CrossCursor);
     Retranslate();

@@ -349,6 +349,7 @@ int main(int argc, char** argv) {
                 "undo steps %d messages %d viewers %d\n",
                 solved, rejected, inTableModel, zoomed, analysisShown, w->History->Stack().count(), messages,
                 viewers);
+    std::fflush(stdout); // LeakSanitizer ends the process without flushing
     w->Modified = false;
     w->close();
     QCoreApplication::processEvents();

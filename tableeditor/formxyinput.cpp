@@ -246,11 +246,11 @@ void FormXYinput::done(int result) {
 }
 
 bool FormXYinput::ButtonMouse(int i, QEvent* event) {
-    const auto* me = static_cast<QMouseEvent*>(event);
     const bool mouse = event->type() == QEvent::MouseButtonPress ||
                        event->type() == QEvent::MouseButtonRelease ||
                        event->type() == QEvent::MouseButtonDblClick;
     if (!mouse) return false;
+    const auto* me = static_cast<QMouseEvent*>(event);
     // The release belongs to the button pressed wherever it happens: over its face or caption or not.
     const QPoint at = mapFromGlobal(me->globalPosition().toPoint());
     const bool over = ButtonFace(i)->geometry().contains(at) || ButtonCaption(i)->geometry().contains(at);

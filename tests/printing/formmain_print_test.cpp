@@ -73,11 +73,11 @@ class PrintCommandTest : public ::testing::Test {
     // Answers the print dialog once it opens: copies, collate, black and white, then Print or Esc.
     void AnswerDialog(const QString& copies, bool collate, bool blackAndWhite, bool print) {
         dialogSeen_ = false;
-        auto answer = std::make_shared<std::function<void()>>();
-        *answer = [=, this] {
+        // Held by the fixture: a function that owned itself would never be freed.
+        answer_ = [=, this] {
             auto* dialog = qobject_cast<frmImprimir*>(QApplication::activeModalWidget());
             if (!dialog) {
-                QTimer::singleShot(10, *answer);
+                QTimer::singleShot(10, answer_);
                 return;
             }
             dialogSeen_ = true;
@@ -93,7 +93,7 @@ class PrintCommandTest : public ::testing::Test {
                 QTest::keyClick(dialog->Text1, Qt::Key_Escape);
             }
         };
-        QTimer::singleShot(0, *answer);
+        QTimer::singleShot(0, answer_);
     }
     std::vector<int> PageKinds() const {
         const QString title = Pick(printtext::PageTitle, "ENG");
@@ -109,6 +109,7 @@ class PrintCommandTest : public ::testing::Test {
     QStringList printers_{"Office laser"};
     int opened_ = 0;
     bool dialogSeen_ = false;
+    std::function<void()> answer_;
     QString chosenPath_;
     std::vector<QString> messages_;
     std::vector<FileDialogRequest> fileRequests_;
